@@ -1,0 +1,56 @@
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+#include "entities/random.h"
+#include "entities/wave_set.h"
+#include "world/world.h"
+
+namespace {
+
+// Fills the whole enemy-bolt ring with bolts that stay in the arena for the
+// measured steps: spread over the middle of the arena, away from the blocks'
+// and ships' boxes, refilled every ten steps so none reaches a block or a wall.
+void fillEnemyBolts(World& world) {
+    for (int i = 0; i < World::kEnemyBoltCount; ++i) {
+        EnemyBolt& bolt = world.enemyBolts[i];
+        const float x = -2000.0f + static_cast<float>(i % 20) * 200.0f;
+        const float y = -2000.0f + static_cast<float>((i / 20) % 10) * 400.0f;
+        const float z = -600.0f + static_cast<float>(i / 200) * 120.0f;
+        bolt.setPosition(Vec3(x, y, z));
+        bolt.direction = Vec3(0.0f, 0.0f, (i % 2 == 0) ? 1.0f : -1.0f);
+        bolt.state = Active;
+    }
+}
+
+// One game step with all 124 enemies alive and all 2000 enemy bolts in flight.
+void BM_WorldUpdateFullLevel(benchmark::State& state) {
+    std::srand(1);
+    World* world = createWorld(WorldImages::Skip);
+    world->player->invincible = true;  // the ship survives the bolts it meets
+    world->player->setPosition(0.0f, 2400.0f, 0.0f);
+    world->update();  // places the turrets
+    int steps = 0;
+    int activeAtEnd = 0;
+    int enemies = 0;
+    for (auto _ : state) {
+        if (steps % 10 == 0) {
+            // Refill outside the timing so every measured step sees a full ring.
+            state.PauseTiming();
+            fillEnemyBolts(*world);
+            world->nextEnemyBolt = 0;
+            for (auto& ship : world->waves->capitalShips) ship->rollGunTimer(-1);
+            state.ResumeTiming();
+        }
+        world->update();
+        ++steps;
+        enemies = world->enemiesLeft();
+    }
+    for (const EnemyBolt& bolt : world->enemyBolts) activeAtEnd += bolt.state == Active ? 1 : 0;
+    state.counters["enemies_left"] = enemies;
+    state.counters["active_enemy_bolts"] = activeAtEnd;
+    destroyWorld();
+}
+BENCHMARK(BM_WorldUpdateFullLevel)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

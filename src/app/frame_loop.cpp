@@ -1,0 +1,80 @@
+#include "app/frame_loop.h"
+
+#include <GL/gl.h>
+#include <GL/glut.h>
+
+#include "app/frame_pacing.h"
+#include "app/input.h"
+#include "app/options.h"
+#include "app/overlay.h"
+#include "world/render_pass.h"
+
+namespace {
+constexpr int kWindowSize = 500;
+}
+
+int viewportWidth = kWindowSize;
+int viewportHeight = kWindowSize;
+bool fullScreenApplied = false;
+int savedWindowRect[4] = {};
+long long framesDrawn = 0;
+
+void syncFullScreen() {
+    if (optFullScreen && fullScreenApplied != optFullScreen) {
+        // The picture fills the real screen, whatever its size.
+        viewportWidth = glutGet(GLUT_SCREEN_WIDTH);
+        viewportHeight = glutGet(GLUT_SCREEN_HEIGHT);
+        savedWindowRect[0] = glutGet(GLUT_WINDOW_X);
+        savedWindowRect[1] = glutGet(GLUT_WINDOW_Y);
+        savedWindowRect[2] = glutGet(GLUT_WINDOW_WIDTH);
+        savedWindowRect[3] = glutGet(GLUT_WINDOW_HEIGHT);
+        glutFullScreen();
+        fullScreenApplied = optFullScreen;
+    } else if (!optFullScreen && fullScreenApplied) {
+        viewportWidth = kWindowSize;
+        viewportHeight = kWindowSize;
+        glutReshapeWindow(savedWindowRect[2], savedWindowRect[3]);
+        glutPositionWindow(savedWindowRect[0], savedWindowRect[1]);
+        fullScreenApplied = optFullScreen;
+    }
+}
+
+void drawOverlayPass(int width, int height, bool titleFlag) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, width, height, 0, -1000, 1000);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    Overlay* overlay = getOverlay();
+    // Navigation sees the title flag stored by the previous frame.
+    overlay->navigateMenu(pressUp, pressDown, pressRight, pressLeft);
+    overlay->drawOverlay(width, height, titleFlag);
+}
+
+void displayFrame() {
+    const std::int64_t start = frameClockTicks();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    syncFullScreen();
+    glShadeModel(GL_SMOOTH);
+    glViewport(0, 0, viewportWidth, viewportHeight);
+    renderViewportWidth = viewportWidth;
+    renderViewportHeight = viewportHeight;
+
+    if (gameState == 1) {
+        renderWorldPass();
+        drawOverlayPass(viewportWidth, viewportHeight, false);
+    } else {
+        // On the title screen the world neither moves nor is drawn.
+        drawOverlayPass(viewportWidth, viewportHeight, true);
+    }
+    clearPresses();
+
+    // The frame's work includes the GL's: a software renderer draws when flushed.
+    glFinish();
+    const std::int64_t end = frameClockTicks();
+    sleepMs(frameSleepMs(end - start, kFrameClockTicksPerSecond));
+    glutSwapBuffers();
+    framesDrawn += 1;
+}
+
+void idleFrame() { glutPostRedisplay(); }

@@ -1,0 +1,19 @@
+#pragma once
+#include <cstdint>
+
+// Every frame gets a budget of 50 ms: the frame measures its own work and
+// sleeps whatever is left, so the game runs at most 20 steps a second and a
+// slow frame simply makes the game slower.
+constexpr int kFrameBudgetMs = 50;
+
+// Milliseconds to sleep after a frame whose work took elapsedTicks of a clock
+// running at ticksPerSecond. The elapsed time is truncated to whole
+// milliseconds (both divisions truncate), so 49.9 ms of work sleeps 1 ms.
+std::int64_t frameSleepMs(std::int64_t elapsedTicks, std::int64_t ticksPerSecond);
+
+// The monotonic clock the frame loop reads, in nanosecond ticks.
+std::int64_t frameClockTicks();
+constexpr std::int64_t kFrameClockTicksPerSecond = 1000000000;
+
+// Sleeps for the given number of milliseconds (nothing for 0 or less).
+void sleepMs(std::int64_t milliseconds);

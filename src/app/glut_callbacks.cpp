@@ -1,0 +1,53 @@
+#include "app/glut_callbacks.h"
+
+#include <GL/glut.h>
+
+#include "app/frame_loop.h"
+#include "app/input.h"
+#include "app/key_repeat_filter.h"
+
+namespace {
+// Held keys reach the handlers as one press and one release.
+KeyRepeatFilter repeatFilter;
+
+// Every handler ends by asking for a redisplay, whatever the key did.
+void onKeyDown(unsigned char key, int, int) {
+    if (repeatFilter.pressKey(key)) handleKeyDown(key);
+    glutPostRedisplay();
+}
+void onKeyUp(unsigned char key, int, int) {
+    repeatFilter.releaseKey(key);
+    handleKeyUp(key);
+    glutPostRedisplay();
+}
+void onSpecialDown(int key, int, int) {
+    if (repeatFilter.pressSpecial(key)) handleSpecialDown(key);
+    glutPostRedisplay();
+}
+void onSpecialUp(int key, int, int) {
+    repeatFilter.releaseSpecial(key);
+    handleSpecialUp(key);
+    glutPostRedisplay();
+}
+void onMotion(int x, int y) {
+    handlePointerMotion(x, y);
+    glutPostRedisplay();
+}
+void onMouse(int button, int state, int x, int y) {
+    handleMouseButton(button == GLUT_LEFT_BUTTON, state == GLUT_DOWN, x, y);
+    glutPostRedisplay();
+}
+}  // namespace
+
+void registerCallbacks() {
+    glutDisplayFunc(displayFrame);
+    glutKeyboardFunc(onKeyDown);
+    glutKeyboardUpFunc(onKeyUp);
+    glutSpecialFunc(onSpecialDown);
+    glutSpecialUpFunc(onSpecialUp);
+    glutMotionFunc(onMotion);
+    glutMouseFunc(onMouse);
+    glutIdleFunc(idleFrame);
+    // The cross-hair follows the pointer with no button held, too.
+    glutPassiveMotionFunc(onMotion);
+}

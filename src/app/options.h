@@ -1,0 +1,25 @@
+#pragma once
+
+// Game-flow state and the player's options: plain globals by design, read
+// by the frame loop, the render pass and the overlay, written by the input
+// handlers and the options menu. They start at their defaults every run.
+
+// 0 while the title screen is shown, 1 from the moment the game starts.
+extern int gameState;
+extern bool optFullScreen;
+extern bool optNebula;
+extern bool optInvert;
+extern bool optInvincible;  // invincibility as the menu shows it
+extern bool optView;        // true: cockpit view, false: chase view
+
+// The window changes at the start of the next frame.
+void setFullScreen(bool flag);
+// Switches the coloured fog on or off at once.
+void setNebula(bool flag);
+void toggleInvert();
+// Flips the ship's own flag and, independently, the menu's.
+void toggleInvincible();
+// The camera follows at the next frame.
+void setView(bool cockpit);
+// Back to the start-up values (tests and start-up).
+void resetOptions();

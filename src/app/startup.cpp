@@ -1,0 +1,93 @@
+#include "app/startup.h"
+
+#include <GL/gl.h>
+#include <GL/glut.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "app/frame_loop.h"
+#include "app/glut_callbacks.h"
+#include "app/options.h"
+#include "app/overlay.h"
+#include "app/sound.h"
+#include "platform/mixer_sound_setup.h"
+#include "platform/x11_keyboard.h"
+#include "world/world.h"
+
+namespace {
+constexpr int kWindowSize = 500;
+
+void setFixedGlState() {
+    glEnable(GL_DEPTH_TEST);
+
+    const float origin[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+    const float white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    glLightfv(GL_LIGHT1, GL_POSITION, origin);
+    glLightfv(GL_LIGHT1, GL_AMBIENT, white);
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, white);
+    glLightfv(GL_LIGHT1, GL_SPECULAR, white);
+    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 1);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT1);
+    const float noAmbient[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, noAmbient);
+
+    // The head light: weak, positioned at the eye every frame by the render pass.
+    const float faint[4] = {0.01f, 0.01f, 0.01f, 0.0f};
+    const float none[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+    glLightfv(GL_LIGHT0, GL_AMBIENT, faint);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, faint);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, none);
+
+    glEnable(GL_COLOR_MATERIAL);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+
+    // The nebula option's fog; its colour cycles every frame.
+    const float fogColour[4] = {1.0f, 0.6f, 0.6f, 1.0f};
+    glFogi(GL_FOG_MODE, GL_LINEAR);
+    glFogfv(GL_FOG_COLOR, fogColour);
+    glFogf(GL_FOG_DENSITY, 0.0002f);
+    glHint(GL_FOG_HINT, GL_DONT_CARE);
+    glFogf(GL_FOG_START, 100.0f);
+    glFogf(GL_FOG_END, 2000.0f);
+    glDisable(GL_FOG);
+}
+}  // namespace
+
+void startUp(int& argc, char** argv) {
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH | GLUT_STENCIL);
+    glutInitWindowSize(kWindowSize, kWindowSize);
+    glutCreateWindow("Veltrane");
+    // A held key gives one press and one release, not X11's repeated pairs:
+    // the server is asked not to fake releases, GLUT drops any it still sees
+    // while the key is down, and the callbacks drop the repeated presses.
+    enableDetectableAutoRepeat();
+    glutIgnoreKeyRepeat(1);
+
+    registerCallbacks();
+    setFixedGlState();
+
+    World* world = createWorld();
+    if (world == nullptr) std::exit(1);
+    world->loadTextures();
+
+    resetOptions();
+    fullScreenApplied = false;
+
+    createOverlay()->loadTextures();
+
+    installMixerSound();
+    openSounds();
+    sendSoundCommand("play title.mp3 repeat from 0");
+
+    savedWindowRect[0] = glutGet(GLUT_WINDOW_X);
+    savedWindowRect[1] = glutGet(GLUT_WINDOW_Y);
+    savedWindowRect[2] = glutGet(GLUT_WINDOW_WIDTH);
+    savedWindowRect[3] = glutGet(GLUT_WINDOW_HEIGHT);
+    glClearStencil(0);
+}

@@ -1,0 +1,22 @@
+#pragma once
+#include "entities/game_object.h"
+
+// A laser bolt: a short straight coloured line flying at a constant speed
+// until it leaves the arena or hits something.
+class Bolt : public GameObject {
+public:
+    Bolt(float speed, float length, float red, float green, float blue);
+
+    int update() override { return state; }
+    // Draws the bolt as a line from its position along its direction.
+    void draw() override;
+
+    // The drawn tip, position + direction x length: the second point tested for hits.
+    Vec3 tip() const { return position + direction * length; }
+
+    Vec3 direction;
+    float length;
+    float colour[3];
+    bool hold = false;  // the next update leaves the bolt where it is
+    float speed;
+};

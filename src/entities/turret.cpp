@@ -1,0 +1,125 @@
+#include "entities/turret.h"
+
+#include <GL/freeglut.h>
+#include <GL/gl.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "app/sound.h"
+#include "entities/player_bolt.h"
+#include "entities/random.h"
+#include "world/world.h"
+
+namespace {
+constexpr float kTurretScale = 5.0f;
+constexpr float kBoxHalfPerScale = 3.0f;  // the base cube is 3 model units wide
+constexpr float kScatterRange = 0.01f;  // each aim component moves by -0.005 up to 0.005
+constexpr float kScatterHalf = 0.005f;
+constexpr int kExplosionParticles = 100;
+constexpr int kScore = 100;
+
+// The barrel: a unit box from z = 0 to z = 1, six faces of four corners.
+constexpr float kBarrelQuads[6][4][3] = {
+    {{-0.5f, -0.5f, 0.0f}, {-0.5f, 0.5f, 0.0f}, {0.5f, 0.5f, 0.0f}, {0.5f, -0.5f, 0.0f}},
+    {{-0.5f, -0.5f, 0.0f}, {-0.5f, -0.5f, 1.0f}, {-0.5f, 0.5f, 1.0f}, {-0.5f, 0.5f, 0.0f}},
+    {{0.5f, -0.5f, 0.0f}, {0.5f, -0.5f, 1.0f}, {0.5f, 0.5f, 1.0f}, {0.5f, 0.5f, 0.0f}},
+    {{-0.5f, -0.5f, 0.0f}, {-0.5f, -0.5f, 1.0f}, {0.5f, -0.5f, 1.0f}, {0.5f, -0.5f, 0.0f}},
+    {{-0.5f, 0.5f, 0.0f}, {-0.5f, 0.5f, 1.0f}, {0.5f, 0.5f, 1.0f}, {0.5f, 0.5f, 0.0f}},
+    {{-0.5f, -0.5f, 1.0f}, {-0.5f, 0.5f, 1.0f}, {0.5f, 0.5f, 1.0f}, {0.5f, -0.5f, 1.0f}},
+};
+}  // namespace
+
+Turret::Turret() {
+    scale = kTurretScale;
+    state = Active;
+    // Staggered first shots, so the turrets do not all fire together.
+    cooldown = randomGunCooldown();
+}
+
+void Turret::setPosition(const Vec3& p) { setPosition(p.x, p.y, p.z); }
+
+void Turret::setPosition(float x, float y, float z) {
+    position = Vec3(x, y, z);
+    const float h = static_cast<float>(static_cast<int>(scale * kBoxHalfPerScale));
+    box.min = Vec3(x - h, y - h, z - h);
+    box.max = Vec3(x + h, y + h, z + h);
+}
+
+void Turret::activate() { state = Active; }
+
+int Turret::update() {
+    if (state == Inactive) return Inactive;
+    World* world = getWorld();
+    // Aim every step so the barrel tracks the ship between shots too.
+    aim = world->player->position - position;
+    aim.normalize();
+    if (cooldown > 0) {
+        cooldown -= 1;
+        return 0;
+    }
+    // The three scatter draws go to x, y and z in that order.
+    const float dx = randUnit() * kScatterRange - kScatterHalf;
+    aim.x += dx;
+    const float dy = randUnit() * kScatterRange - kScatterHalf;
+    aim.y += dy;
+    const float dz = randUnit() * kScatterRange - kScatterHalf;
+    aim.z += dz;
+    aim.normalize();
+    world->fireEnemyBolt(position, aim);
+    cooldown = randomGunCooldown();
+    return 0;
+}
+
+void Turret::aimAngles(float& rotX, float& rotY) const {
+    if (aim.x == 0.0f && aim.y == 0.0f && aim.z == 0.0f) {
+        rotX = 0.0f;
+        rotY = 0.0f;
+        return;
+    }
+    constexpr float kDegreesPerRadian = 180.0f * (1.0f / std::numbers::pi_v<float>);
+    rotX = -std::asin(aim.y) * kDegreesPerRadian;
+    rotY = std::asin(aim.x) * kDegreesPerRadian;
+    // asin alone cannot face backwards: flip the pitch over for targets behind.
+    if (aim.z < 0.0f) rotX = -180.0f - rotX;
+}
+
+bool Turret::testHit(const PlayerBolt& bolt) {
+    if (state == Inactive) return true;
+    if (!box.contains(bolt.position) && !box.contains(bolt.tip())) return false;
+    getWorld()->spawnExplosion(position, kExplosionParticles, 1.0f, 1.0f, 0.3f, 0.0f);
+    playSmallExplode();
+    state = Inactive;
+    getWorld()->score += kScore;
+    return true;
+}
+
+void Turret::draw() {
+    if (state == Inactive) return;
+    glPushMatrix();
+    glTranslatef(position.x, position.y, position.z);
+    glColor4f(0.2f, 0.2f, 0.2f, alpha);
+    glScalef(scale, scale, scale);
+    glutSolidCube(3.0);
+
+    float rotX = 0.0f;
+    float rotY = 0.0f;
+    aimAngles(rotX, rotY);
+    glRotatef(rotX, 1.0f, 0.0f, 0.0f);
+    glRotatef(rotY, 0.0f, 1.0f, 0.0f);
+
+    glPushMatrix();
+    glColor3f(0.3f, 0.3f, 0.3f);
+    glScalef(1.0f, 1.0f, 3.0f);
+    glBegin(GL_QUADS);
+    for (const auto& face : kBarrelQuads) {
+        for (const auto& corner : face) glVertex3f(corner[0], corner[1], corner[2]);
+    }
+    glEnd();
+    glTranslatef(0.0f, 0.0f, 0.8f);
+    glColor3f(0.0f, 0.0f, 0.0f);
+    glutSolidCube(0.5);
+    glPopMatrix();
+
+    glPopMatrix();
+}

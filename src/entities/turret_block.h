@@ -1,0 +1,66 @@
+#pragma once
+#include <cstdint>
+
+#include "entities/bounding_box.h"
+#include "entities/turret.h"
+
+class Bolt;
+class PlayerBolt;
+
+// A large indestructible cube with a turret on each face. It absorbs every
+// bolt that enters it and destroys the player's ship on contact. The counter
+// block shows an 8 x 8 image that lights one more cell per hit.
+class TurretBlock : public GameObject {
+public:
+    static constexpr int kTurretCount = 6;
+    static constexpr int kCounterCells = 36;
+
+    TurretBlock();                       // hue 0, hue step 0.3
+    explicit TurretBlock(int startHue);  // hue startHue, hue step 0.1
+
+    using GameObject::setPosition;
+    void setPosition(const Vec3& p) override;
+    // Also places the collision box, a cube of whole-number half edge.
+    void setPosition(float x, float y, float z) override;
+    int update() override;
+    void draw() override;
+    // One step: hue, turrets and the counter image. Reports the live turrets in count.
+    virtual void updateCounting(int& count);
+
+    bool absorbsBolt(const Bolt& bolt) const;
+    void hitTurrets(const PlayerBolt& bolt);
+    bool containsPoint(float x, float y, float z) const;
+    void countHit();
+    void reviveTurrets();
+    // Loads the block's surface and relief textures and fetches the
+    // multitexture entry points (needs a GL context).
+    void loadTextures();
+    // Uses another block's textures instead of loading copies of the same files.
+    void shareTextures(const TurretBlock& source);
+
+    unsigned surfaceTexture = 0;
+    unsigned bumpTexture = 0;
+    float hue = 0.0f;
+    float hueStep = 0.3f;
+    float size = 400.0f;
+    Turret turrets[kTurretCount];
+    bool armed = true;
+    BoundingBox box;
+    bool bumpMapped = false;
+    bool counterDisplay = false;
+    unsigned counterTexture = 0;
+    int hitCount = 0;
+    std::uint8_t counterImage[256] = {};
+    // Set when counterImage changed and must be uploaded by the next draw.
+    bool counterImageDirty = false;
+
+private:
+    // Puts turret k at the centre of face k (+x, -x, +y, -y, +z, -z), with its box.
+    void placeTurrets();
+    // Border texels lit, then the first hitCount interior texels in row order.
+    void buildCounterImage(std::uint8_t* image) const;
+    // Refills counterTexture from counterImage (draw path only: needs GL).
+    void uploadCounterImage();
+    void drawTwoUnitCube(float red, float green, float blue) const;
+    void drawOneUnitCube(float red, float green, float blue) const;
+};

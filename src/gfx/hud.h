@@ -1,0 +1,23 @@
+#pragma once
+
+// Pieces of the HUD shared between its source files and its tests.
+
+class Overlay;
+class World;
+
+// The image variants of a menu item, the first index of `menuItemTextures`.
+enum MenuVariant { MenuOn = 0, MenuOff = 1, MenuOnSelected = 2, MenuOffSelected = 3 };
+int menuVariant(bool optionOn, bool selected);
+
+// A texture name that never receives an image. Binding it leaves the texture
+// incomplete, so the menu's spacer rows show the plain current colour.
+extern unsigned menuSpacerTexture;
+
+// The two overlay fields the HUD changes each frame: the menu cursor goes back
+// to the first item whenever the game is not paused, and the credits scroll
+// on while the game is won and start again from the top otherwise.
+void updateHudState(Overlay& overlay, const World& world);
+
+// The pause screen's options menu: seven rows centred under the window's
+// middle, the five items with their current state and the cursor.
+void drawOptionsMenu(Overlay& overlay, int width, int height);

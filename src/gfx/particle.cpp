@@ -1,0 +1,47 @@
+#include "gfx/particle.h"
+
+#include <GL/gl.h>
+
+#include "entities/random.h"
+#include "gfx/texture_upload.h"
+
+unsigned particleTexture = 0;
+
+void loadParticleTexture() { particleTexture = loadPpmTexture("particle.ppm"); }
+
+int Particle::update() {
+    if (state == Inactive) return Inactive;
+    life -= 1.0f;
+    if (life <= 0.0f) {
+        state = Inactive;
+        return Inactive;
+    }
+    position.x += velocity.x * speed;
+    position.y += velocity.y * speed;
+    position.z += velocity.z * speed;
+    alpha = life / maxLife;
+    return state;
+}
+
+void Particle::draw() {
+    if (state == Inactive) return;
+    glBindTexture(GL_TEXTURE_2D, particleTexture);
+    glColor4f(red, green, blue, alpha);
+    glPushMatrix();
+    glTranslatef(position.x, position.y, position.z);
+    const float edge = size * 10.0f;
+    glScalef(edge, edge, edge);
+    // Trail sparks flip at random between two planes so the exhaust looks solid from any side.
+    if (randomFlip && randSigned() > 0.0f) glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+    glBegin(GL_TRIANGLE_STRIP);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex3f(1.0f, 1.0f, 0.0f);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex3f(0.0f, 1.0f, 0.0f);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex3f(1.0f, 0.0f, 0.0f);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex3f(0.0f, 0.0f, 0.0f);
+    glEnd();
+    glPopMatrix();
+}

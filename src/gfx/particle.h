@@ -1,0 +1,27 @@
+#pragma once
+#include "entities/game_object.h"
+
+// The texture every particle is drawn with, made from "particle.ppm" at start-up.
+extern unsigned particleTexture;
+void loadParticleTexture();
+
+// One spark of fire or smoke: a small textured square that flies straight at a
+// fixed speed and fades out over its life.
+class Particle : public GameObject {
+public:
+    Particle() = default;
+
+    int update() override;
+    void draw() override;
+
+    float life = 0.0f;
+    float maxLife = 0.0f;
+    float red = 0.0f;
+    float green = 0.0f;
+    float blue = 0.0f;
+    float alpha = 0.0f;
+    Vec3 velocity;
+    float size = 0.0f;   // the drawn square's edge is size x 10
+    float speed = 0.0f;  // applied to velocity every step
+    bool randomFlip = false;
+};

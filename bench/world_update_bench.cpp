@@ -53,4 +53,42 @@ void BM_WorldUpdateFullLevel(benchmark::State& state) {
 }
 BENCHMARK(BM_WorldUpdateFullLevel)->Unit(benchmark::kMicrosecond);
 
+// Fills the player's 60-bolt ring with bolts flying through open space above the level.
+void fillPlayerBolts(World& world) {
+    for (int i = 0; i < World::kPlayerBoltCount; ++i) {
+        PlayerBolt& bolt = world.playerBolts[i];
+        bolt.setPosition(Vec3(-1500.0f + static_cast<float>(i) * 50.0f, 2000.0f, -200.0f));
+        bolt.direction = Vec3(0.0f, 0.0f, 1.0f);
+        bolt.hold = false;
+        bolt.state = Active;
+    }
+}
+
+// One game step with every bolt of both rings in flight (and the level alive).
+void BM_WorldUpdateAllBolts(benchmark::State& state) {
+    std::srand(1);
+    World* world = createWorld(WorldImages::Skip);
+    world->player->invincible = true;
+    world->player->setPosition(0.0f, 2400.0f, 0.0f);
+    world->update();
+    int steps = 0;
+    int activePlayer = 0;
+    for (auto _ : state) {
+        if (steps % 10 == 0) {
+            state.PauseTiming();
+            fillEnemyBolts(*world);
+            fillPlayerBolts(*world);
+            world->nextEnemyBolt = 0;
+            for (auto& ship : world->waves->capitalShips) ship->rollGunTimer(-1);
+            state.ResumeTiming();
+        }
+        world->update();
+        ++steps;
+    }
+    for (const PlayerBolt& bolt : world->playerBolts) activePlayer += bolt.state == Active ? 1 : 0;
+    state.counters["active_player_bolts"] = activePlayer;
+    destroyWorld();
+}
+BENCHMARK(BM_WorldUpdateAllBolts)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

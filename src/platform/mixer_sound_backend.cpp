@@ -82,7 +82,7 @@ void MixerSoundBackend::close() {
     }
     aliases.clear();
     for (auto& [name, chunk] : laserShots) {
-        Mix_FreeChunk(chunk);
+        Mix_FreeChunk(chunk);  // null entries are ignored
     }
     laserShots.clear();
     Mix_CloseAudio();
@@ -154,9 +154,11 @@ int MixerSoundBackend::openAlias(const SoundCommand& cmd) {
     }
     SDL_RWclose(file);
 
+    // The loader allocates the channel: Mix_AllocateChannels takes the audio
+    // lock, which an MP3 decode holds throughout, so calling it here would
+    // stall start-up behind the decodes.
     std::lock_guard lock(stateMutex);
     const int channel = kLaserChannel + 1 + static_cast<int>(aliases.size());
-    Mix_AllocateChannels(channel + 1);
     aliases.emplace(cmd.alias, Alias{.channel = channel});
     queue.push_back(Load{cmd.alias, cmd.file});
     ++loadsUnfinished;
@@ -224,6 +226,10 @@ void MixerSoundBackend::runLoader() {
         }
         const Load load = std::move(queue.front());
         queue.pop_front();
+        // Channels for every alias opened so far, allocated between decodes
+        // when the audio lock is free; under the mutex because Mix_Playing
+        // (called under it) reads the channel array without the audio lock.
+        Mix_AllocateChannels(kLaserChannel + 1 + static_cast<int>(aliases.size()));
 
         lock.unlock();
         Mix_Chunk* chunk = decode(load.file);

@@ -61,9 +61,10 @@ void beginLitScene(float x, float y, float z) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     const float direction[4] = {x, y, z, 0.0f};
-    const float white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    // Nearly as faint as the game's own lamps: the fighter's normals carry the gain.
+    const float faint[4] = {0.02f, 0.02f, 0.02f, 1.0f};
     glLightfv(GL_LIGHT0, GL_POSITION, direction);
-    glLightfv(GL_LIGHT0, GL_DIFFUSE, white);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, faint);
     glLightfv(GL_LIGHT0, GL_SPECULAR, none);
     glEnable(GL_LIGHT0);
 }
@@ -152,7 +153,7 @@ TEST(PlayerMeshDraw, TopViewSpansTheHullBox) {
     EXPECT_NEAR(toUnits(bottom, true), -1.8, kTolerance);  // exhausts
 }
 
-// From behind and above, lit by one white light: the fighter shows shaded
+// From behind and above, lit by one faint lamp: the fighter shows shaded
 // grey surfaces and its orange exhausts, without washing out to white.
 TEST(PlayerMeshDraw, ChaseViewIsLitNotSaturated) {
     openWindow();

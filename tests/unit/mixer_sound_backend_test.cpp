@@ -362,11 +362,11 @@ TEST_F(MixerSoundBackendTest, GameCuesDriveTheMixer) {
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(backend.aliasChannel(files[i]), MixerSoundBackend::kLaserChannel + 1 + i) << files[i];
     }
-    EXPECT_EQ(Mix_AllocateChannels(-1), 9);
 
     // The title music is cued at once, as the game does at start-up.
     sendSoundCommand("play title.mp3 repeat from 0");
     backend.waitForLoads();
+    EXPECT_EQ(Mix_AllocateChannels(-1), 9);
     EXPECT_TRUE(Mix_Playing(backend.aliasChannel("title.mp3")));
     EXPECT_EQ(Mix_Playing(-1), 1);
     stopTitleMusic();
@@ -392,6 +392,95 @@ TEST_F(MixerSoundBackendTest, GameCuesDriveTheMixer) {
     // A stopped alias stays open and plays again.
     sendSoundCommand("play background0.mp3 from 0 repeat");
     EXPECT_TRUE(Mix_Playing(backend.aliasChannel("background0.mp3")));
+}
+
+TEST_F(MixerSoundBackendTest, PlayWhileLoadingStartsOnceLoadedWithItsRepeatFlag) {
+    const int frames = kRate / 20;  // 50 ms
+    writeTone(dir / "loop.wav", frames);
+    writeTone(dir / "once.wav", frames);
+    gate.hold();
+    ASSERT_EQ(backend.command(openCommand(path("loop.wav"), "loop")), kSoundOk);
+    ASSERT_EQ(backend.command(openCommand(path("once.wav"), "once")), kSoundOk);
+    const int loop = backend.aliasChannel("loop");
+    const int once = backend.aliasChannel("once");
+
+    EXPECT_EQ(backend.command("play loop repeat from 0"), kSoundOk);
+    EXPECT_EQ(backend.command("play once"), kSoundOk);
+    ASSERT_TRUE(gate.waitForStarted(1));
+    EXPECT_EQ(Mix_Playing(-1), 0);
+
+    gate.release();
+    backend.waitForLoads();
+    EXPECT_TRUE(Mix_Playing(loop));
+    ASSERT_TRUE(waitUntil([&] { return !Mix_Playing(once); }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_TRUE(Mix_Playing(loop));
+
+    EXPECT_EQ(backend.command("stop loop"), kSoundOk);
+    EXPECT_FALSE(Mix_Playing(loop));
+}
+
+TEST_F(MixerSoundBackendTest, StopWhileLoadingCancelsThePlayWaitingForIt) {
+    writeTone(dir / "a.wav", kRate);
+    writeTone(dir / "b.wav", kRate);
+    gate.hold();
+    ASSERT_EQ(backend.command(openCommand(path("a.wav"), "a")), kSoundOk);
+    ASSERT_EQ(backend.command(openCommand(path("b.wav"), "b")), kSoundOk);
+    EXPECT_EQ(backend.command("play a repeat from 0"), kSoundOk);
+    EXPECT_EQ(backend.command("stop a"), kSoundOk);
+    // A play after the stop is waited for again.
+    EXPECT_EQ(backend.command("play b from 0"), kSoundOk);
+    EXPECT_EQ(backend.command("stop b"), kSoundOk);
+    EXPECT_EQ(backend.command("play b repeat from 0"), kSoundOk);
+
+    gate.release();
+    backend.waitForLoads();
+    EXPECT_FALSE(Mix_Playing(backend.aliasChannel("a")));
+    EXPECT_TRUE(Mix_Playing(backend.aliasChannel("b")));
+    EXPECT_EQ(backend.command("play a from 0"), kSoundOk);
+    EXPECT_TRUE(Mix_Playing(backend.aliasChannel("a")));
+}
+
+TEST_F(MixerSoundBackendTest, CloseWithLoadsQueuedDropsThemAndReopensCleanly) {
+    const char* const names[] = {"one.wav", "two.wav", "three.wav", "four.wav"};
+    for (const char* name : names) {
+        writeTone(dir / name, kRate);
+    }
+    gate.hold();
+    for (const char* name : names) {
+        ASSERT_EQ(backend.command(openCommand(path(name), name)), kSoundOk);
+    }
+    EXPECT_EQ(backend.command("play one.wav repeat from 0"), kSoundOk);
+    EXPECT_EQ(backend.command("play four.wav repeat from 0"), kSoundOk);
+    ASSERT_TRUE(gate.waitForStarted(1));
+
+    // The file being decoded finishes; close waits for it and for nothing more.
+    std::thread releaser([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        gate.release();
+    });
+    backend.close();
+    releaser.join();
+    EXPECT_EQ(gate.startedCount(), 1);
+    EXPECT_FALSE(backend.audible());
+    EXPECT_EQ(backend.aliasChannel("one.wav"), -1);
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
+    backend.waitForLoads();  // nothing left to wait for
+
+    // Reopened, it loads and plays again.
+    ASSERT_TRUE(backend.open());
+    ASSERT_EQ(backend.command(openCommand(path("two.wav"), "two")), kSoundOk);
+    EXPECT_EQ(backend.command("play two repeat from 0"), kSoundOk);
+    backend.waitForLoads();
+    EXPECT_EQ(backend.aliasChannel("two"), 1);
+    EXPECT_TRUE(Mix_Playing(1));
+
+    // Closing straight after opening, without holding the loader, is clean too.
+    for (const char* name : names) {
+        ASSERT_EQ(backend.command(openCommand(path(name), name)), kSoundOk);
+    }
+    backend.close();
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
 }
 
 TEST(MixerSoundWithoutDevice, StaysSilentWithOneLineAndNoFailure) {

@@ -4,6 +4,7 @@
 
 #include "assets/capital_mesh_tables.h"
 #include "gfx/bmp_reader.h"
+#include "gfx/material_colours.h"
 
 void MeshModel::build() {
     for (MeshTexture& texture : meshTextureTable) {
@@ -40,14 +41,7 @@ void MeshModel::applyMaterial(int index) {
     const MeshMaterial& m = meshMaterials[index];
     // Material changes are not allowed between glBegin and glEnd.
     glEnd();
-    const float ambient[4] = {m.ambient[0], m.ambient[1], m.ambient[2], m.alpha};
-    const float diffuse[4] = {m.diffuse[0], m.diffuse[1], m.diffuse[2], m.alpha};
-    const float specular[4] = {m.specular[0], m.specular[1], m.specular[2], m.alpha};
-    const float emission[4] = {m.emission[0], m.emission[1], m.emission[2], m.alpha};
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, specular);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, emission);
+    setMaterialColours(m.ambient, m.diffuse, m.specular, m.emission, m.alpha);
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, m.shininess);
     if (m.textureIndex >= 0) {
         glEnable(GL_TEXTURE_2D);

@@ -3,17 +3,11 @@
 #include <GL/gl.h>
 
 #include "assets/player_mesh_tables.h"
+#include "gfx/material_colours.h"
 
 void applyPlayerMaterial(int index) {
     const PlayerMaterial& m = playerMaterials[index];
-    const float ambient[4] = {m.ambient[0], m.ambient[1], m.ambient[2], m.alpha};
-    const float diffuse[4] = {m.diffuse[0], m.diffuse[1], m.diffuse[2], m.alpha};
-    const float specular[4] = {m.specular[0], m.specular[1], m.specular[2], m.alpha};
-    const float emission[4] = {m.emission[0], m.emission[1], m.emission[2], m.alpha};
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, specular);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, emission);
+    setMaterialColours(m.ambient, m.diffuse, m.specular, m.emission, m.alpha);
     // No record carries an image: the fighter's colour comes from lighting alone.
     glDisable(GL_TEXTURE_2D);
 }
@@ -26,7 +20,8 @@ void drawPlayerMesh() {
 
     glEnableClientState(GL_VERTEX_ARRAY);
     glPushMatrix();
-    // The stored normals already allow for the mesh's scale, so the GL need not rescale them.
+    // Normalisation stays off: the stored normals come out long on purpose,
+    // the gain the game's faint lights are made for.
     glDisable(GL_NORMALIZE);
     glFrontFace(GL_CCW);
     glVertexPointer(3, GL_DOUBLE, sizeof playerVertices[0], playerVertices);

@@ -82,6 +82,8 @@ void startUp(int& argc, char** argv) {
     createOverlay()->loadTextures();
 
     installMixerSound();
+    // The game ends through exit(): release the mixer and its loader thread then.
+    std::atexit(shutdownMixerSound);
     openSounds();
     sendSoundCommand("play title.mp3 repeat from 0");
 

@@ -3,7 +3,8 @@
 # Each test is run as: bash test_x.sh <veltrane binary> <data dir> <screenshot dir>
 set -euo pipefail
 
-game_binary="$1"
+# Absolute, since the game is started from inside its data folder.
+game_binary=$(readlink -f "$1")
 data_dir="$2"
 shot_dir="$3"
 mkdir -p "$shot_dir"
@@ -15,9 +16,32 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Stops the test at once: for set-up that later steps cannot do without.
 fail() {
   echo "FAIL: $*" >&2
   exit 1
+}
+
+# Records a failed check and lets the test go on, so one run names every fault;
+# finish turns any recorded failure into a non-zero exit.
+failures=0
+mark_failed() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+# check "<awk expression>" "<message>": awk, so that fractions compare too.
+check() {
+  awk "BEGIN { exit !($1) }" || mark_failed "$2 ($1)"
+}
+
+finish() {
+  kill -0 "$game_pid" 2>/dev/null || mark_failed "the game exited"
+  if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed" >&2
+    exit 1
+  fi
+  echo "PASS"
 }
 
 # A fresh X server for every test: a key left down by a dead test stays down.
@@ -47,23 +71,71 @@ start_game() {
   sleep 0.5
 }
 
+# WxH of the game window.
+window_size() {
+  xwininfo -id "$window_id" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'
+}
+
 # Keys go through XTEST (no --window), so the game sees real events.
 tap() {
   xdotool key "$1"
   sleep 0.15
 }
 
+# Screenshots are named; the measures below take a name and a region WxH+X+Y.
 shot() {
   import -window "$window_id" "$shot_dir/$1.png"
+}
+
+shot_file() {
   echo "$shot_dir/$1.png"
 }
 
-# Number of pixels in a region (WxH+X+Y) for which the ImageMagick fx test holds.
+# Number of pixels in the region for which the ImageMagick fx test holds.
 count_pixels() {
-  local file="$1" region="$2" test="$3"
-  convert "$file" -crop "$region" +repage -fx "$test ? 1 : 0" -format '%[fx:round(mean*w*h)]' info:
+  local name="$1" region="$2" test="$3"
+  convert "$(shot_file "$name")" -crop "$region" +repage -fx "$test ? 1 : 0" -format '%[fx:round(mean*w*h)]' info:
 }
 
 red_pixels() {
-  count_pixels "$1" "500x500+0+0" 'r > 0.5 && g < 0.3 && b < 0.3'
+  count_pixels "$1" "$2" 'r > 0.5 && g < 0.3 && b < 0.3'
+}
+
+# All three channels above 0.9: white text.
+white_pixels() {
+  count_pixels "$1" "$2" 'min(r, min(g, b)) > 0.9'
+}
+
+# Mean brightness of the region, 0 to 1.
+brightness() {
+  convert "$(shot_file "$1")" -crop "$2" +repage -colorspace gray -format '%[fx:mean]' info:
+}
+
+# Mean of one channel (r, g or b) of the region, 0 to 1.
+channel_mean() {
+  convert "$(shot_file "$1")" -crop "$2" +repage -format "%[fx:mean.$3]" info:
+}
+
+# Number of pixels in the region that differ from the same region of a reference shot.
+changed_pixels() {
+  local name="$1" region="$2" reference="$3"
+  # compare exits 1 when the images differ; the count is what matters.
+  { compare -metric AE "$(shot_file "$name")[$region]" "$(shot_file "$reference")[$region]" null: 2>&1 || true; } | cut -d' ' -f1
+}
+
+# wait_for <shot> "<awk condition on v>" <measure> [args...]
+# Takes the shot and runs `<measure> <shot> args...` until the condition holds
+# or about five seconds pass (a frame under the software renderer can take a
+# good part of a second); prints the last value for the caller to check.
+wait_for() {
+  local name="$1" condition="$2" value=""
+  local measure="$3"
+  shift 3
+  for _ in $(seq 20); do
+    shot "$name"
+    value=$("$measure" "$name" "$@")
+    awk -v v="$value" "BEGIN { exit !($condition) }" && break
+    sleep 0.25
+  done
+  echo "$value"
 }

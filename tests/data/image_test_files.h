@@ -1,6 +1,5 @@
 #pragma once
-// Helpers for the tests of the generated images: reading them with the
-// game's own readers and turning bitmaps into plain RGB rows.
+// The generated image files, read with the game's own readers as plain RGB rows.
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -12,39 +11,24 @@
 
 namespace image_test {
 
+// Every generated file with its size; the capital-ship bitmaps (last) have theirs in their headers.
 struct ExpectedImage {
     std::string name;
-    int width;
-    int height;
+    int width = 0, height = 0;
 };
 
-inline std::vector<ExpectedImage> expectedPpmFiles()
+inline std::vector<ExpectedImage> generatedImages()
 {
-    std::vector<ExpectedImage> files;
-    for (const char* face : {"up", "down", "front", "back", "left", "right"}) {
-        files.push_back({std::string("sky_") + face + ".ppm", 512, 512});
-        files.push_back({std::string("sky_") + face + "2.ppm", 512, 512});
-    }
-    files.push_back({"particle.ppm", 64, 64});
-    files.push_back({"square.ppm", 256, 256});
-    files.push_back({"cubebump.ppm", 256, 256});
-    files.push_back({"title_square.ppm", 256, 256});
-    files.push_back({"title.ppm", 512, 512});
-    files.push_back({"credit.ppm", 256, 1024});
+    std::vector<ExpectedImage> files = {{"particle.ppm", 64, 64},   {"square.ppm", 256, 256}, {"cubebump.ppm", 256, 256},
+                                        {"title_square.ppm", 256, 256}, {"title.ppm", 512, 512}, {"credit.ppm", 256, 1024}};
+    for (const char* face : {"up", "down", "front", "back", "left", "right"})
+        for (const char* suffix : {"", "2"}) files.push_back({std::string("sky_") + face + suffix + ".ppm", 512, 512});
     for (int variant = 0; variant < 4; ++variant)
         for (const char* item : {"fullScreen", "nebula", "invert", "invincible", "view"})
             files.push_back({std::string("menu_") + item + std::to_string(variant) + ".ppm", 256, 32});
+    for (int i = 0; i < 6; ++i) files.push_back({"capital.p_" + std::to_string(i) + ".bmp"});
     return files;
 }
-
-inline std::vector<std::string> capitalBmpFiles()
-{
-    std::vector<std::string> files;
-    for (int i = 0; i < 6; ++i) files.push_back("capital.p_" + std::to_string(i) + ".bmp");
-    return files;
-}
-
-inline std::string dataPath(const std::string& name) { return std::string(VELTRANE_DATA_DIR) + "/" + name; }
 
 inline std::vector<std::uint8_t> readBytes(const std::string& path)
 {
@@ -52,49 +36,21 @@ inline std::vector<std::uint8_t> readBytes(const std::string& path)
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-inline PpmImage loadPpm(const std::string& name)
-{
-    const std::vector<std::uint8_t> bytes = readBytes(dataPath(name));
-    PpmImage image;
-    image.parse(bytes.data(), bytes.size());
-    return image;
-}
+inline std::vector<std::uint8_t> readData(const std::string& name) { return readBytes(VELTRANE_DATA_DIR "/" + name); }
 
 // A decoded picture: RGB bytes, rows in stored order.
 struct RgbPicture {
-    int width = 0;
-    int height = 0;
+    int width = 0, height = 0;
     std::vector<std::uint8_t> rgb;
     const std::uint8_t* at(int x, int y) const { return &rgb[(static_cast<std::size_t>(y) * width + x) * 3]; }
 };
 
-inline RgbPicture fromPpm(const PpmImage& image) { return {image.width, image.height, image.pixels}; }
-
-// Expands an 8-, 24- or 32-bit bitmap through its palette into RGB.
-inline RgbPicture decodeBmp(const BmpFile& file)
+inline RgbPicture loadPpm(const std::string& name)
 {
-    RgbPicture picture{file.width, file.height, {}};
-    const std::size_t rowBytes = bmpRowBytes(file.width, file.bitCount);
-    for (int y = 0; y < file.height; ++y) {
-        const std::uint8_t* row = file.bits() + rowBytes * y;
-        for (int x = 0; x < file.width; ++x) {
-            const std::uint8_t* bgr = file.bitCount == 8
-                                          ? &file.info[file.paletteOffset + 4 * static_cast<std::size_t>(row[x])]
-                                          : row + x * (file.bitCount / 8);
-            picture.rgb.insert(picture.rgb.end(), {bgr[2], bgr[1], bgr[0]});
-        }
-    }
-    return picture;
-}
-
-inline double luminance(const std::uint8_t* rgb) { return 0.299 * rgb[0] + 0.587 * rgb[1] + 0.114 * rgb[2]; }
-
-inline double meanLuminance(const RgbPicture& picture, int x0, int y0, int x1, int y1)
-{
-    double sum = 0.0;
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x) sum += luminance(picture.at(x, y));
-    return sum / (static_cast<double>(x1 - x0) * (y1 - y0));
+    const std::vector<std::uint8_t> bytes = readData(name);
+    PpmImage image;
+    image.parse(bytes.data(), bytes.size());
+    return {image.width, image.height, image.pixels};
 }
 
 }  // namespace image_test

@@ -4,8 +4,6 @@
 
 #include <SDL_mixer.h>
 
-#include <cstdlib>
-
 #include "platform/mixer_sound_backend.h"
 #include "sound_test_files.h"
 
@@ -20,12 +18,11 @@ TEST(SoundBackendLoad, EveryGeneratedFileOpensAndPlays) {
         EXPECT_EQ(backend.command("open " + dataPath(sound.name) + " type " + type + " alias " + sound.name), kSoundOk)
             << sound.name;
     }
-    // Decoding happens in the background; a file that fails to decode shows
-    // up as a play that reports it.
+    // Decoding happens in the background; a file that fails shows up as a play that reports it.
     backend.waitForLoads();
     for (const ExpectedSound& sound : expectedSounds()) {
-        const std::string play = sound.looped ? "play " + sound.name + " repeat from 0" : "play " + sound.name + " from 0";
-        EXPECT_EQ(backend.command(play), kSoundOk) << sound.name;
+        EXPECT_EQ(backend.command("play " + sound.name + (sound.looped ? " repeat from 0" : " from 0")), kSoundOk)
+            << sound.name;
         EXPECT_TRUE(Mix_Playing(backend.aliasChannel(sound.name))) << sound.name;
         EXPECT_EQ(backend.command("stop " + sound.name), kSoundOk) << sound.name;
         EXPECT_FALSE(Mix_Playing(backend.aliasChannel(sound.name))) << sound.name;

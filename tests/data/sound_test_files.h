@@ -1,8 +1,9 @@
 #pragma once
-// The sound files the synthesizer writes, the lengths they were composed to,
-// and a decoder that reads them the way the game does: through SDL2_mixer.
-#include <cstddef>
+// The sound files the synthesizer writes and the lengths they were composed to.
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <ostream>
@@ -12,7 +13,6 @@
 namespace sound_test {
 
 constexpr int kRate = 44100;
-
 // Frames in `beats` beats at `bpm` beats a minute; every tempo used divides evenly.
 constexpr size_t beatFrames(int beats, int bpm) { return static_cast<size_t>(beats) * kRate * 60 / bpm; }
 constexpr size_t secondFrames(double seconds) { return static_cast<size_t>(seconds * kRate + 0.5); }
@@ -22,6 +22,7 @@ struct ExpectedSound {
     size_t frames;
     bool looped;
 };
+inline void PrintTo(const ExpectedSound& sound, std::ostream* out) { *out << sound.name; }
 
 inline std::vector<ExpectedSound> expectedSounds() {
     return {
@@ -37,16 +38,6 @@ inline std::vector<ExpectedSound> expectedSounds() {
     };
 }
 
-inline std::vector<ExpectedSound> loopedSounds() {
-    std::vector<ExpectedSound> looped;
-    for (const ExpectedSound& sound : expectedSounds())
-        if (sound.looped) looped.push_back(sound);
-    return looped;
-}
-
-// Lets GoogleTest name a sound by its file in messages.
-inline void PrintTo(const ExpectedSound& sound, std::ostream* out) { *out << sound.name; }
-
 inline std::string dataPath(const std::string& name) { return std::string(VELTRANE_DATA_DIR) + "/" + name; }
 
 inline std::vector<unsigned char> readBytes(const std::string& path) {
@@ -54,11 +45,18 @@ inline std::vector<unsigned char> readBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Interleaved stereo, 16-bit, at kRate, as SDL2_mixer hands it to the device.
-struct DecodedSound {
-    bool loaded = false;
-    std::vector<int16_t> samples;
-    size_t frames() const { return samples.size() / 2; }
-};
+// RMS of interleaved stereo samples over the frames [from, to).
+inline double rmsOf(const std::vector<int16_t>& samples, size_t from, size_t to) {
+    to = std::min(to, samples.size() / 2);
+    double sum = 0.0;
+    for (size_t i = 2 * from; i < 2 * to; ++i) sum += double(samples[i]) * samples[i];
+    return std::sqrt(sum / std::max<size_t>(1, 2 * (to - from)));
+}
+
+inline int peakOf(const std::vector<int16_t>& samples) {
+    int peak = 0;
+    for (int16_t s : samples) peak = std::max(peak, std::abs(int(s)));
+    return peak;
+}
 
 }  // namespace sound_test

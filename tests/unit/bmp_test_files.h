@@ -1,85 +1,52 @@
 #pragma once
 // Builds Windows bitmap files in memory for the reader and upload tests.
+#include <algorithm>
 #include <cstdint>
-#include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
 struct BmpLayout {
-    int width = 4;
-    int height = 4;
-    int bitCount = 24;
-    std::uint32_t clrUsed = 0;
-    std::uint32_t compression = 0;
-    std::uint32_t infoSize = 40;
-    // Colour table entries written (blue, green, red, 0); for 8 bits only.
-    std::vector<std::uint32_t> palette;
+    int width = 4, height = 4, bitCount = 24;
+    std::uint32_t clrUsed = 0, compression = 0, infoSize = 40;
+    std::vector<std::uint32_t> palette;  // 0xRRGGBB entries, written for 8 bits only
 };
 
-inline BmpLayout bmpLayout(int width, int height, int bitCount)
-{
-    BmpLayout layout;
-    layout.width = width;
-    layout.height = height;
-    layout.bitCount = bitCount;
-    return layout;
-}
+inline BmpLayout bmpLayout(int width, int height, int bitCount) { return {width, height, bitCount, 0, 0, 40, {}}; }
 
 inline void putU32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t value)
 {
-    for (int i = 0; i < 4; ++i)
-        out[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
-inline std::size_t testRowBytes(int width, int bitCount)
-{
-    return (static_cast<std::size_t>(width) * bitCount + 31) / 32 * 4;
+    for (int i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 // `pixel(x, y)` gives the stored bytes of one pixel: an index for 8 bits, or
-// blue | green << 8 | red << 16 | alpha << 24. Row padding is filled with 0xEE
-// so that reading it as a pixel shows.
+// blue | green << 8 | red << 16 | alpha << 24. Row padding is 0xEE, so reading it as a pixel shows.
 template <class PixelFn>
-std::vector<std::uint8_t> makeBmp(const BmpLayout& layout, PixelFn pixel)
+std::vector<std::uint8_t> makeBmp(const BmpLayout& l, PixelFn pixel)
 {
-    const std::size_t paletteBytes = layout.bitCount == 8 ? layout.palette.size() * 4 : 0;
-    const std::size_t row = testRowBytes(layout.width, layout.bitCount);
-    const int rows = layout.height < 0 ? -layout.height : layout.height;
-    const std::size_t pixelStart = 14 + 40 + paletteBytes;
-    std::vector<std::uint8_t> out(pixelStart + row * rows, 0);
+    const std::size_t start = 54 + (l.bitCount == 8 ? l.palette.size() * 4 : 0);
+    const std::size_t row = (static_cast<std::size_t>(l.width) * l.bitCount + 31) / 32 * 4;
+    const int rows = l.height < 0 ? -l.height : l.height, bytesPerPixel = l.bitCount / 8;
+    std::vector<std::uint8_t> out(start + row * rows, 0xEE);
+    std::fill(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(start), 0);
     out[0] = 'B';
     out[1] = 'M';
-    putU32(out, 2, static_cast<std::uint32_t>(out.size()));
-    putU32(out, 10, static_cast<std::uint32_t>(pixelStart));
-    putU32(out, 14, layout.infoSize);
-    putU32(out, 18, static_cast<std::uint32_t>(layout.width));
-    putU32(out, 22, static_cast<std::uint32_t>(layout.height));
-    out[26] = 1;
-    out[28] = static_cast<std::uint8_t>(layout.bitCount);
-    out[29] = static_cast<std::uint8_t>(layout.bitCount >> 8);
-    putU32(out, 30, layout.compression);
-    putU32(out, 46, layout.clrUsed);
-    for (std::size_t i = 0; i < paletteBytes / 4; ++i)
-        putU32(out, 54 + i * 4, layout.palette[i] & 0xFFFFFFu);
-    const int bytesPerPixel = layout.bitCount / 8;
-    for (int y = 0; y < rows; ++y) {
-        std::uint8_t* line = out.data() + pixelStart + y * row;
-        for (std::size_t i = static_cast<std::size_t>(layout.width) * bytesPerPixel; i < row; ++i)
-            line[i] = 0xEE;
-        for (int x = 0; x < layout.width; ++x) {
-            const std::uint32_t value = pixel(x, y);
+    const std::uint32_t fields[][2] = {{2, static_cast<std::uint32_t>(out.size())}, {10, static_cast<std::uint32_t>(start)},
+                                       {14, l.infoSize}, {18, static_cast<std::uint32_t>(l.width)},
+                                       {22, static_cast<std::uint32_t>(l.height)}, {26, 1u | l.bitCount << 16},
+                                       {30, l.compression}, {46, l.clrUsed}};
+    for (const auto& field : fields) putU32(out, field[0], field[1]);
+    for (std::size_t i = 0; i < (start - 54) / 4; ++i) putU32(out, 54 + i * 4, l.palette[i] & 0xFFFFFFu);
+    for (int y = 0; y < rows; ++y)
+        for (int x = 0; x < l.width; ++x)
             for (int b = 0; b < bytesPerPixel; ++b)
-                line[x * bytesPerPixel + b] = b < 4 ? static_cast<std::uint8_t>(value >> (8 * b)) : 0;
-        }
-    }
+                out[start + y * row + x * bytesPerPixel + b] =
+                    static_cast<std::uint8_t>(static_cast<std::uint64_t>(pixel(x, y)) >> (8 * b));
     return out;
 }
 
 inline bool writeTestFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
-        return false;
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && ok;
+    std::ofstream out(path, std::ios::binary);
+    return static_cast<bool>(out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size())));
 }

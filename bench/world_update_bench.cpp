@@ -23,36 +23,6 @@ void fillEnemyBolts(World& world) {
     }
 }
 
-// One game step with all 124 enemies alive and all 2000 enemy bolts in flight.
-void BM_WorldUpdateFullLevel(benchmark::State& state) {
-    std::srand(1);
-    World* world = createWorld(WorldImages::Skip);
-    world->player->invincible = true;  // the ship survives the bolts it meets
-    world->player->setPosition(0.0f, 2400.0f, 0.0f);
-    world->update();  // places the turrets
-    int steps = 0;
-    int activeAtEnd = 0;
-    int enemies = 0;
-    for (auto _ : state) {
-        if (steps % 10 == 0) {
-            // Refill outside the timing so every measured step sees a full ring.
-            state.PauseTiming();
-            fillEnemyBolts(*world);
-            world->nextEnemyBolt = 0;
-            for (auto& ship : world->waves->capitalShips) ship->rollGunTimer(-1);
-            state.ResumeTiming();
-        }
-        world->update();
-        ++steps;
-        enemies = world->enemiesLeft();
-    }
-    for (const EnemyBolt& bolt : world->enemyBolts) activeAtEnd += bolt.state == Active ? 1 : 0;
-    state.counters["enemies_left"] = enemies;
-    state.counters["active_enemy_bolts"] = activeAtEnd;
-    destroyWorld();
-}
-BENCHMARK(BM_WorldUpdateFullLevel)->Unit(benchmark::kMicrosecond);
-
 // Fills the player's 60-bolt ring with bolts flying through open space above the level.
 void fillPlayerBolts(World& world) {
     for (int i = 0; i < World::kPlayerBoltCount; ++i) {
@@ -64,20 +34,27 @@ void fillPlayerBolts(World& world) {
     }
 }
 
-// One game step with every bolt of both rings in flight (and the level alive).
-void BM_WorldUpdateAllBolts(benchmark::State& state) {
+int countActive(const auto& bolts) {
+    int active = 0;
+    for (const auto& bolt : bolts) active += bolt.state == Active ? 1 : 0;
+    return active;
+}
+
+// Runs game steps with the whole level alive and the enemy ring full, and the
+// player's ring full too when asked. The rings are refilled every ten steps,
+// outside the timing, so every measured step sees them (nearly) full.
+void runFullSteps(benchmark::State& state, bool playerBoltsToo) {
     std::srand(1);
     World* world = createWorld(WorldImages::Skip);
-    world->player->invincible = true;
+    world->player->invincible = true;  // the ship survives the bolts it meets
     world->player->setPosition(0.0f, 2400.0f, 0.0f);
-    world->update();
+    world->update();  // places the turrets
     int steps = 0;
-    int activePlayer = 0;
     for (auto _ : state) {
         if (steps % 10 == 0) {
             state.PauseTiming();
             fillEnemyBolts(*world);
-            fillPlayerBolts(*world);
+            if (playerBoltsToo) fillPlayerBolts(*world);
             world->nextEnemyBolt = 0;
             for (auto& ship : world->waves->capitalShips) ship->rollGunTimer(-1);
             state.ResumeTiming();
@@ -85,10 +62,18 @@ void BM_WorldUpdateAllBolts(benchmark::State& state) {
         world->update();
         ++steps;
     }
-    for (const PlayerBolt& bolt : world->playerBolts) activePlayer += bolt.state == Active ? 1 : 0;
-    state.counters["active_player_bolts"] = activePlayer;
+    state.counters["enemies_left"] = world->enemiesLeft();
+    state.counters["active_enemy_bolts"] = countActive(world->enemyBolts);
+    state.counters["active_player_bolts"] = countActive(world->playerBolts);
     destroyWorld();
 }
+
+// One game step with all 124 enemies alive and all 2000 enemy bolts in flight.
+void BM_WorldUpdateFullLevel(benchmark::State& state) { runFullSteps(state, false); }
+BENCHMARK(BM_WorldUpdateFullLevel)->Unit(benchmark::kMicrosecond);
+
+// The same with all 60 player bolts in flight as well.
+void BM_WorldUpdateAllBolts(benchmark::State& state) { runFullSteps(state, true); }
 BENCHMARK(BM_WorldUpdateAllBolts)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Every pixel row must lie inside the block: touching the last byte lets
     // the address sanitizer see a wrong offset.
     const std::size_t pixelBytes = bmpRowBytes(file.width, file.bitCount) * file.height;
-    if (file.bitsOffset + pixelBytes > file.info.size())
+    if (file.bitsOffset + pixelBytes > file.info.size() || file.bitsOffset < 40 + file.paletteEntries * 4)
         __builtin_trap();
     volatile std::uint8_t last = file.bits()[pixelBytes - 1];
     (void)last;

@@ -8,12 +8,13 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 play_packages=(
   g++ cmake make pkg-config
   freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri
-  libsdl2-mixer-dev libmp3lame-dev libfreetype-dev fonts-dejavu-core
+  libsdl2-mixer-dev libmpg123-dev libmp3lame-dev libfreetype-dev libpng-dev fonts-dejavu-core
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick sox libsox-fmt-mp3 procps
+  build-essential dpkg-dev debhelper lintian desktop-file-utils appstream groff-base
 )
 
 wanted=("${play_packages[@]}")

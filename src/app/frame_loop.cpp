@@ -1,12 +1,15 @@
 #include "app/frame_loop.h"
 
 #include <GL/gl.h>
-#include <GL/glut.h>
+#include <GL/freeglut.h>
 
 #include "app/frame_pacing.h"
-#include "app/input.h"
-#include "app/options.h"
-#include "app/overlay.h"
+#include "app/gamepads.h"
+#include "app/glut_callbacks.h"
+#include "app/quit_signals.h"
+#include "gfx/overlay.h"
+#include "state/input_flags.h"
+#include "state/options.h"
 #include "world/render_pass.h"
 
 namespace {
@@ -18,6 +21,7 @@ int viewportHeight = kWindowSize;
 bool fullScreenApplied = false;
 int savedWindowRect[4] = {};
 long long framesDrawn = 0;
+long long lastFrameWorkNs = 0;
 
 void syncFullScreen() {
     if (optFullScreen && fullScreenApplied != optFullScreen) {
@@ -39,20 +43,23 @@ void syncFullScreen() {
     }
 }
 
-void drawOverlayPass(int width, int height, bool titleFlag) {
+void setOverlayProjection(int width, int height) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(0, width, height, 0, -1000, 1000);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+}
+
+void drawOverlayPass(int width, int height, bool titleFlag) {
+    setOverlayProjection(width, height);
     Overlay* overlay = getOverlay();
     // Navigation sees the title flag stored by the previous frame.
     overlay->navigateMenu(pressUp, pressDown, pressRight, pressLeft);
     overlay->drawOverlay(width, height, titleFlag);
 }
 
-void displayFrame() {
-    const std::int64_t start = frameClockTicks();
+void runFrameWork() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     syncFullScreen();
     glShadeModel(GL_SMOOTH);
@@ -71,10 +78,25 @@ void displayFrame() {
 
     // The frame's work includes the GL's: a software renderer draws when flushed.
     glFinish();
+}
+
+void displayFrame() {
+    const std::int64_t start = frameClockTicks();
+    releaseKeysLetGo();
+    // The controllers write the same flags as the keys, before the frame reads them.
+    pollGamepads();
+    runFrameWork();
     const std::int64_t end = frameClockTicks();
+    lastFrameWorkNs = end - start;
     sleepMs(frameSleepMs(end - start, kFrameClockTicksPerSecond));
     glutSwapBuffers();
     framesDrawn += 1;
 }
 
-void idleFrame() { glutPostRedisplay(); }
+void idleFrame() {
+    if (quitSignal() != 0) {
+        glutLeaveMainLoop();
+        return;
+    }
+    glutPostRedisplay();
+}

@@ -5,27 +5,36 @@
 #include "app/frame_loop.h"
 #include "app/input.h"
 #include "app/key_repeat_filter.h"
+#include "platform/x11_keyboard.h"
 
 namespace {
 // Held keys reach the handlers as one press and one release.
 KeyRepeatFilter repeatFilter;
 
+void releaseKey(KeyRepeatFilter::Key key) {
+    if (key.special) {
+        handleSpecialUp(key.code);
+    } else {
+        handleKeyUp(static_cast<unsigned char>(key.code));
+    }
+}
+
 // Every handler ends by asking for a redisplay, whatever the key did.
 void onKeyDown(unsigned char key, int, int) {
-    if (repeatFilter.pressKey(key)) handleKeyDown(key);
+    if (repeatFilter.press(physicalKeyForChar(key), {false, key})) handleKeyDown(key);
     glutPostRedisplay();
 }
 void onKeyUp(unsigned char key, int, int) {
-    repeatFilter.releaseKey(key);
+    repeatFilter.release(physicalKeyForChar(key));
     handleKeyUp(key);
     glutPostRedisplay();
 }
 void onSpecialDown(int key, int, int) {
-    if (repeatFilter.pressSpecial(key)) handleSpecialDown(key);
+    if (repeatFilter.press(physicalKeyForSpecial(key), {true, key})) handleSpecialDown(key);
     glutPostRedisplay();
 }
 void onSpecialUp(int key, int, int) {
-    repeatFilter.releaseSpecial(key);
+    repeatFilter.release(physicalKeyForSpecial(key));
     handleSpecialUp(key);
     glutPostRedisplay();
 }
@@ -50,4 +59,14 @@ void registerCallbacks() {
     glutIdleFunc(idleFrame);
     // The cross-hair follows the pointer with no button held, too.
     glutPassiveMotionFunc(onMotion);
+}
+
+void releaseKeysLetGo() {
+    const KeysDown keysDown = keysDownNow();
+    repeatFilter.releaseKeysLetGo(
+        [&](KeyRepeatFilter::Key key) {
+            return key.special ? specialKeyDown(keysDown, key.code)
+                               : charKeyDown(keysDown, static_cast<unsigned char>(key.code));
+        },
+        releaseKey);
 }

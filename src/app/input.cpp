@@ -2,24 +2,12 @@
 
 #include <cstdlib>
 
-#include "app/options.h"
 #include "app/pointer_fire.h"
-#include "app/sound.h"
+#include "state/options.h"
+#include "state/sound_cues.h"
 #include "world/render_pass.h"
 #include "world/world.h"
-
-bool keyUp = false;
-bool keyDown = false;
-bool keyLeft = false;
-bool keyRight = false;
-bool keyFire = false;
-bool pressUp = false;
-bool pressDown = false;
-bool pressLeft = false;
-bool pressRight = false;
-bool wireframe = false;
-int pointerX = 0;
-int pointerY = 0;
+#include "world/world_options.h"
 
 void handleKeyDown(unsigned char key) {
     World* world = getWorld();
@@ -109,18 +97,4 @@ bool handleMouseButton(bool leftButton, bool pressed, int x, int y) {
 void handlePointerMotion(int x, int y) {
     pointerX = x;
     pointerY = y;
-}
-
-void clearPresses() {
-    pressUp = false;
-    pressLeft = false;
-    pressRight = false;
-    pressDown = false;
-}
-
-void resetInput() {
-    keyUp = keyDown = keyLeft = keyRight = keyFire = false;
-    clearPresses();
-    wireframe = false;
-    pointerX = pointerY = 0;
 }

@@ -1,27 +1,34 @@
 #include "app/key_repeat_filter.h"
 
-#include <cctype>
+namespace {
+bool inRange(int physicalKey) { return physicalKey >= 0 && physicalKey < kPhysicalKeyCount; }
+}  // namespace
 
-unsigned char KeyRepeatFilter::fold(unsigned char key) {
-    return static_cast<unsigned char>(std::tolower(key));
-}
-
-int KeyRepeatFilter::specialSlot(int key) { return key & 511; }
-
-bool KeyRepeatFilter::pressKey(unsigned char key) {
-    const unsigned char slot = fold(key);
-    if (keysDown.test(slot)) return false;
-    keysDown.set(slot);
+bool KeyRepeatFilter::press(int physicalKey, Key key) {
+    if (!inRange(physicalKey)) return true;
+    Held& slot = held[physicalKey];
+    if (slot.down) return false;
+    slot = Held{true, false, key};
     return true;
 }
 
-void KeyRepeatFilter::releaseKey(unsigned char key) { keysDown.reset(fold(key)); }
-
-bool KeyRepeatFilter::pressSpecial(int key) {
-    const int slot = specialSlot(key);
-    if (specialsDown.test(slot)) return false;
-    specialsDown.set(slot);
-    return true;
+void KeyRepeatFilter::release(int physicalKey) {
+    if (inRange(physicalKey)) held[physicalKey] = Held{};
 }
 
-void KeyRepeatFilter::releaseSpecial(int key) { specialsDown.reset(specialSlot(key)); }
+void KeyRepeatFilter::releaseKeysLetGo(const std::function<bool(Key)>& isDown,
+                                       const std::function<void(Key)>& releaseKey) {
+    for (int physicalKey = 0; physicalKey < kPhysicalKeyCount; ++physicalKey) {
+        Held& slot = held[physicalKey];
+        if (!slot.down) continue;
+        if (isDown(slot.key)) {
+            slot.seenUp = false;
+        } else if (!slot.seenUp) {
+            slot.seenUp = true;
+        } else {
+            const Key key = slot.key;
+            slot = Held{};
+            releaseKey(key);
+        }
+    }
+}

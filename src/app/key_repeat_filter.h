@@ -1,22 +1,40 @@
 #pragma once
-#include <bitset>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "platform/x11_keyboard.h"
 
 // Turns the keyboard's auto-repeat into one press and one release per hold:
-// a key-down for a key that is already down is a repeat and is dropped.
-// Letters are tracked without case, since a key can go down as 'A' and come
-// up as 'a' when Shift changes in between.
+// a key-down for a physical key that is already down is a repeat and is
+// dropped. Keys are matched by the physical key, not the character, since
+// Shift pressed in between turns '0' going down into ')' coming up.
+//
+// A release can also never arrive: a key let go while another window had the
+// focus. Once a frame the filter compares its held keys with the keyboard's
+// own state, and a key seen up on two checks in a row (a real release still
+// on its way is handled within one frame) is released for the game.
 class KeyRepeatFilter {
 public:
+    // What the game was told went down: a GLUT character or special key.
+    struct Key {
+        bool special = false;
+        int code = 0;
+    };
+
     // True when this key-down is a new press.
-    bool pressKey(unsigned char key);
-    void releaseKey(unsigned char key);
-    bool pressSpecial(int key);
-    void releaseSpecial(int key);
+    bool press(int physicalKey, Key key);
+    void release(int physicalKey);
+    // Releases, through `releaseKey`, each held key that `isDown` reports up
+    // on this check and the previous one.
+    void releaseKeysLetGo(const std::function<bool(Key)>& isDown,
+                          const std::function<void(Key)>& releaseKey);
 
 private:
-    static unsigned char fold(unsigned char key);
-    static int specialSlot(int key);
-
-    std::bitset<256> keysDown;
-    std::bitset<512> specialsDown;
+    struct Held {
+        bool down = false;
+        bool seenUp = false;
+        Key key;
+    };
+    std::array<Held, kPhysicalKeyCount> held{};
 };

@@ -1,19 +1,24 @@
 #include "app/startup.h"
 
 #include <GL/gl.h>
-#include <GL/glut.h>
+#include <GL/freeglut.h>
 
 #include <cstdlib>
 #include <ctime>
 
+#include "app/draw_warm_up.h"
 #include "app/frame_loop.h"
+#include "app/gamepads.h"
 #include "app/glut_callbacks.h"
-#include "app/options.h"
-#include "app/overlay.h"
-#include "app/sound.h"
+#include "app/quit_signals.h"
+#include "gfx/overlay.h"
+#include "platform/heap_thresholds.h"
 #include "platform/mixer_sound_setup.h"
 #include "platform/x11_keyboard.h"
+#include "state/options.h"
+#include "state/sound_cues.h"
 #include "world/world.h"
+#include "world/world_options.h"
 
 namespace {
 constexpr int kWindowSize = 500;
@@ -54,14 +59,30 @@ void setFixedGlState() {
     glFogf(GL_FOG_END, 2000.0f);
     glDisable(GL_FOG);
 }
+// The warm-up's few hundred milliseconds of compiling would hold back the
+// window's first picture: it runs right after the first title frame is on
+// screen, between two frames. A game started before any frame was drawn
+// warms up before that first frame instead, so no frame of play pays.
+void warmUpAfterFirstFrame(int) {
+    if (framesDrawn == 0 && gameState == 0) {
+        glutTimerFunc(1, warmUpAfterFirstFrame, 0);
+        return;
+    }
+    warmUpWorld(kWindowSize, kWindowSize);
+}
 }  // namespace
 
 void startUp(int& argc, char** argv) {
+    fixHeapThresholds();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
+    installQuitSignals();
 
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH | GLUT_STENCIL);
     glutInitWindowSize(kWindowSize, kWindowSize);
+    // Closing the window returns from the main loop, as a quit signal does,
+    // instead of freeglut's exit from inside its event handling.
+    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
     glutCreateWindow("Veltrane");
     // A held key gives one press and one release, not X11's repeated pairs:
     // the server is asked not to fake releases, GLUT drops any it still sees
@@ -80,12 +101,16 @@ void startUp(int& argc, char** argv) {
     fullScreenApplied = false;
 
     createOverlay()->loadTextures();
+    warmUpTitle(kWindowSize, kWindowSize);
+    glutTimerFunc(0, warmUpAfterFirstFrame, 0);
 
     installMixerSound();
     // The game ends through exit(): release the mixer and its loader thread then.
     std::atexit(shutdownMixerSound);
     openSounds();
     sendSoundCommand("play title.mp3 repeat from 0");
+    // Silent without a controller or without joystick support.
+    openGamepads();
 
     savedWindowRect[0] = glutGet(GLUT_WINDOW_X);
     savedWindowRect[1] = glutGet(GLUT_WINDOW_Y);

@@ -2,10 +2,10 @@
 
 #include <GL/gl.h>
 
-#include "app/sound.h"
 #include "entities/gl_rotation.h"
 #include "entities/player_bolt.h"
 #include "entities/random.h"
+#include "state/sound_cues.h"
 #include "world/world.h"
 
 namespace {

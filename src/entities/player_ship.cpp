@@ -2,10 +2,10 @@
 
 #include <GL/gl.h>
 
-#include "app/sound.h"
 #include "entities/enemy_bolt.h"
 #include "entities/gl_rotation.h"
 #include "entities/matrix4.h"
+#include "state/sound_cues.h"
 #include "world/world.h"
 
 namespace {

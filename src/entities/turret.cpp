@@ -6,9 +6,10 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/sound.h"
 #include "entities/player_bolt.h"
 #include "entities/random.h"
+#include "gfx/draw_path.h"
+#include "state/sound_cues.h"
 #include "world/world.h"
 
 namespace {
@@ -94,20 +95,10 @@ bool Turret::testHit(const PlayerBolt& bolt) {
     return true;
 }
 
-void Turret::draw() {
-    if (state == Inactive) return;
-    glPushMatrix();
-    glTranslatef(position.x, position.y, position.z);
-    glColor4f(0.2f, 0.2f, 0.2f, alpha);
-    glScalef(scale, scale, scale);
-    glutSolidCube(3.0);
+namespace {
+void drawBase() { glutSolidCube(3.0); }
 
-    float rotX = 0.0f;
-    float rotY = 0.0f;
-    aimAngles(rotX, rotY);
-    glRotatef(rotX, 1.0f, 0.0f, 0.0f);
-    glRotatef(rotY, 0.0f, 1.0f, 0.0f);
-
+void drawBarrel() {
     glPushMatrix();
     glColor3f(0.3f, 0.3f, 0.3f);
     glScalef(1.0f, 1.0f, 3.0f);
@@ -120,6 +111,48 @@ void Turret::draw() {
     glColor3f(0.0f, 0.0f, 0.0f);
     glutSolidCube(0.5);
     glPopMatrix();
+}
 
+// The base's list, followed by the barrel's: compiled once, 120 turrets a
+// frame then cost two calls each instead of GLUT's cube set-up and a glBegin.
+GLuint turretLists() {
+    static GLuint lists = 0;
+    if (lists == 0) {
+        lists = glGenLists(2);
+        glNewList(lists, GL_COMPILE);
+        drawBase();
+        glEndList();
+        glNewList(lists + 1, GL_COMPILE);
+        drawBarrel();
+        glEndList();
+    }
+    return lists;
+}
+}  // namespace
+
+void Turret::draw() {
+    if (state == Inactive) return;
+    const bool oneByOne = drawPath == DrawPath::OneByOne;
+    glPushMatrix();
+    glTranslatef(position.x, position.y, position.z);
+    glColor4f(0.2f, 0.2f, 0.2f, alpha);
+    glScalef(scale, scale, scale);
+    if (oneByOne) {
+        drawBase();
+    } else {
+        glCallList(turretLists());
+    }
+
+    float rotX = 0.0f;
+    float rotY = 0.0f;
+    aimAngles(rotX, rotY);
+    glRotatef(rotX, 1.0f, 0.0f, 0.0f);
+    glRotatef(rotY, 0.0f, 1.0f, 0.0f);
+
+    if (oneByOne) {
+        drawBarrel();
+    } else {
+        glCallList(turretLists() + 1);
+    }
     glPopMatrix();
 }

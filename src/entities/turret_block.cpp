@@ -7,6 +7,8 @@
 #include <cstring>
 
 #include "entities/player_bolt.h"
+#include "gfx/draw_path.h"
+#include "gfx/eye_point.h"
 #include "gfx/texture_upload.h"
 #include "platform/gl_multitexture.h"
 #include "world/hsv_to_rgb.h"
@@ -31,6 +33,29 @@ constexpr float kCubeQuads[6][4][3] = {
     {{0.5f, 0.5f, -0.5f}, {-0.5f, 0.5f, -0.5f}, {-0.5f, 0.5f, 0.5f}, {0.5f, 0.5f, 0.5f}},
 };
 constexpr float kCubeTexCoords[4][2] = {{0.0f, 0.0f}, {1.0f, 0.0f}, {1.0f, 1.0f}, {0.0f, 1.0f}};
+constexpr unsigned kAllFaces = 0x3F;
+
+// The faces of the unit cube at the current matrix that face the eye, one bit
+// per face of kCubeQuads. From outside a closed cube the others lie behind
+// them and never show, so skipping them leaves the picture as it was and
+// saves the renderer a second layer of fill. From inside, in wireframe, or
+// on the one-by-one reference path, every face is drawn.
+unsigned facesToDraw() {
+    if (drawPath == DrawPath::OneByOne) return kAllFaces;
+    GLint polygonMode[2] = {GL_FILL, GL_FILL};
+    glGetIntegerv(GL_POLYGON_MODE, polygonMode);
+    if (polygonMode[0] != GL_FILL || polygonMode[1] != GL_FILL) return kAllFaces;
+    const Vec3 eye = eyeInModelSpace();
+    const bool outsideX = eye.x < -0.5f || eye.x > 0.5f;
+    const bool outsideY = eye.y < -0.5f || eye.y > 0.5f;
+    const bool outsideZ = eye.z < -0.5f || eye.z > 0.5f;
+    if (!outsideX && !outsideY && !outsideZ) return kAllFaces;
+    const bool facing[6] = {eye.z < -0.5f, eye.x < -0.5f, eye.x > 0.5f,
+                            eye.z > 0.5f,  eye.y < -0.5f, eye.y > 0.5f};
+    unsigned faces = 0;
+    for (int face = 0; face < 6; ++face) faces |= facing[face] ? 1u << face : 0u;
+    return faces;
+}
 }  // namespace
 
 TurretBlock::TurretBlock() : hue(0.0f), hueStep(kHullHueStep), size(kBlockSize) {}
@@ -176,16 +201,17 @@ void TurretBlock::draw() {
     float blue = 0.0f;
     hsvToRgb(hue, 1.0f, 0.5f, &red, &green, &blue);
     glScalef(size, size, size);
+    const unsigned faces = facesToDraw();
     // Without the multitexture facilities a hull block falls back to the one-unit drawing.
     if (bumpMapped && glmt::multitextureAvailable()) {
-        drawTwoUnitCube(red, green, blue);
+        drawTwoUnitCube(red, green, blue, faces);
     } else {
-        drawOneUnitCube(red, green, blue);
+        drawOneUnitCube(red, green, blue, faces);
     }
     glPopMatrix();
 }
 
-void TurretBlock::drawTwoUnitCube(float red, float green, float blue) const {
+void TurretBlock::drawTwoUnitCube(float red, float green, float blue, unsigned faces) const {
     glEnable(GL_TEXTURE_2D);
     glmt::glActiveTextureARB(GL_TEXTURE0_ARB);
     glEnable(GL_TEXTURE_2D);
@@ -201,13 +227,15 @@ void TurretBlock::drawTwoUnitCube(float red, float green, float blue) const {
 
     glColor3f(red, green, blue);
     glBegin(GL_QUADS);
-    for (const auto& face : kCubeQuads) {
+    for (int face = 0; face < 6; ++face) {
+        if ((faces & (1u << face)) == 0) continue;
         for (int corner = 0; corner < 4; ++corner) {
             const float s = kCubeTexCoords[corner][0];
             const float t = kCubeTexCoords[corner][1];
             glmt::glMultiTexCoord2fARB(GL_TEXTURE0_ARB, s, t);
             glmt::glMultiTexCoord2fARB(GL_TEXTURE1_ARB, s, t);
-            glVertex3f(face[corner][0], face[corner][1], face[corner][2]);
+            const float* v = kCubeQuads[face][corner];
+            glVertex3f(v[0], v[1], v[2]);
         }
     }
     glEnd();
@@ -219,17 +247,19 @@ void TurretBlock::drawTwoUnitCube(float red, float green, float blue) const {
     glDisable(GL_TEXTURE_2D);
 }
 
-void TurretBlock::drawOneUnitCube(float red, float green, float blue) const {
+void TurretBlock::drawOneUnitCube(float red, float green, float blue, unsigned faces) const {
     glEnable(GL_TEXTURE_2D);
     // The effects pass later relies on this GL_MODULATE being left behind.
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glBindTexture(GL_TEXTURE_2D, counterDisplay ? counterTexture : surfaceTexture);
     glColor3f(red, green, blue);
     glBegin(GL_QUADS);
-    for (const auto& face : kCubeQuads) {
+    for (int face = 0; face < 6; ++face) {
+        if ((faces & (1u << face)) == 0) continue;
         for (int corner = 0; corner < 4; ++corner) {
             glTexCoord2f(kCubeTexCoords[corner][0], kCubeTexCoords[corner][1]);
-            glVertex3f(face[corner][0], face[corner][1], face[corner][2]);
+            const float* v = kCubeQuads[face][corner];
+            glVertex3f(v[0], v[1], v[2]);
         }
     }
     glEnd();

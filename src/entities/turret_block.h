@@ -61,6 +61,7 @@ private:
     void buildCounterImage(std::uint8_t* image) const;
     // Refills counterTexture from counterImage (draw path only: needs GL).
     void uploadCounterImage();
-    void drawTwoUnitCube(float red, float green, float blue) const;
-    void drawOneUnitCube(float red, float green, float blue) const;
+    // `faces` holds one bit per face of the unit cube to draw.
+    void drawTwoUnitCube(float red, float green, float blue, unsigned faces) const;
+    void drawOneUnitCube(float red, float green, float blue, unsigned faces) const;
 };

@@ -7,6 +7,7 @@
 namespace {
 
 constexpr std::size_t kFileHeaderBytes = 14;
+constexpr std::size_t kBfOffBits = 10;  // file header: where the pixel data start, from byte 0
 constexpr std::size_t kInfoHeaderBytes = 40;
 constexpr std::size_t kPaletteEntryBytes = 4;  // blue, green, red, reserved
 constexpr std::size_t kFullPalette = 256;
@@ -77,16 +78,24 @@ bool parseBmp(const std::uint8_t* data, std::size_t size, BmpFile& out, const ch
         return fail(out, reason, "compressed pixel data");
 
     std::size_t paletteEntries = 0;
-    std::size_t bitsOffset = kInfoHeaderBytes;
+    std::size_t headersEnd = kInfoHeaderBytes;  // counted in info, as bitsOffset is
     if (bitCount == 8) {
         const std::uint32_t used = readU32(info + kBiClrUsed);
         if (used > kFullPalette)
             return fail(out, reason, "colour table larger than 256 entries");
         paletteEntries = used == 0 ? kFullPalette : used;
-        bitsOffset += paletteEntries * kPaletteEntryBytes;
-        if (bitsOffset > infoSize)
+        headersEnd += paletteEntries * kPaletteEntryBytes;
+        if (headersEnd > infoSize)
             return fail(out, reason, "colour table beyond the end of the file");
     }
+    // The pixels start where the file header says: a writer may put a colour
+    // table or a gap between the headers and the rows.
+    const std::uint32_t pixelOffset = readU32(data + kBfOffBits);
+    if (pixelOffset < kFileHeaderBytes + headersEnd)
+        return fail(out, reason, "pixel data offset points into the headers or colour table");
+    if (pixelOffset > size)
+        return fail(out, reason, "pixel data offset beyond the end of the file");
+    const std::size_t bitsOffset = pixelOffset - kFileHeaderBytes;
     const std::size_t pixelBytes = bmpRowBytes(width, bitCount) * static_cast<std::size_t>(height);
     if (pixelBytes > infoSize - bitsOffset)
         return fail(out, reason, "pixel rows beyond the end of the file");

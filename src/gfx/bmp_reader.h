@@ -9,8 +9,9 @@
 //
 // Accepted form: "BM", the 40-byte information header at byte 14, for 8 bits
 // the colour table (biClrUsed entries, or 256 when that is 0) right after it,
-// then the pixel rows, each padded to 4 bytes. 24/32-bit pixels follow the
-// information header directly. Anything else is rejected.
+// and the pixel rows, each padded to 4 bytes, from the file header's pixel
+// offset (bfOffBits), which must lie past the headers and the table and
+// leave room for every row. Anything else is rejected.
 struct BmpFile {
     std::vector<std::uint8_t> info;  // everything after the file header
     int width = 0;

@@ -43,3 +43,8 @@ void EngineTrail::draw() {
     if (state == Inactive) return;
     for (Particle& particle : particles) particle.draw();
 }
+
+void EngineTrail::addTo(ParticleBatch& batch) {
+    if (state == Inactive) return;
+    for (Particle& particle : particles) batch.add(particle);
+}

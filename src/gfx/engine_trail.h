@@ -1,6 +1,7 @@
 #pragma once
 #include "entities/game_object.h"
 #include "gfx/particle.h"
+#include "gfx/particle_batch.h"
 
 // The exhaust of one engine: a fixed ring of particles refilled at the nozzle
 // every step. It allocates nothing after construction.
@@ -14,6 +15,8 @@ public:
               int count);
     int update() override;
     void draw() override;
+    // The same particles, in the same order, into the effects pass's batch.
+    void addTo(ParticleBatch& batch);
 
     Particle particles[kParticleCount];
     int nextParticle = 0;

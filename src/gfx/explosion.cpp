@@ -54,3 +54,8 @@ void Explosion::draw() {
     if (state == Inactive) return;
     for (auto& particle : particles) particle->draw();
 }
+
+void Explosion::addTo(ParticleBatch& batch) {
+    if (state == Inactive) return;
+    for (auto& particle : particles) batch.add(*particle);
+}

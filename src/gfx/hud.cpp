@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "app/input.h"
-#include "app/options.h"
-#include "app/overlay.h"
 #include "gfx/bitmap_text.h"
 #include "gfx/hud.h"
+#include "gfx/overlay.h"
+#include "state/input_flags.h"
+#include "state/options.h"
 #include "world/world.h"
 
 namespace {
@@ -71,14 +71,14 @@ void drawHealthBar(const PlayerShip& ship, int height) {
     drawRect(kBarLeft, top, kBarLeft + ship.health * kBarLength, bottom, 999.5f);
 }
 
-// The arms cross on the pointer's own pixel, which spans (x, y) to (x + 1, y + 1):
-// each one-pixel line covers that pixel's column or row, 30 pixels long.
+// Two one-pixel bars, 30 pixels long, both centred on the pointer.
 void drawCrossHair() {
     const float x = static_cast<float>(pointerX);
     const float y = static_cast<float>(pointerY);
+    const float halfThickness = kCrossHairThickness * 0.5f;
     glColor3f(1.0f, 0.0f, 0.0f);
-    drawRect(x, y - kCrossHairArm, x + kCrossHairThickness, y + kCrossHairArm, 999.5f);
-    drawRect(x - kCrossHairArm, y, x + kCrossHairArm, y + kCrossHairThickness, 999.5f);
+    drawRect(x - halfThickness, y - kCrossHairArm, x + halfThickness, y + kCrossHairArm, 999.5f);
+    drawRect(x - kCrossHairArm, y - halfThickness, x + kCrossHairArm, y + halfThickness, 999.5f);
 }
 }  // namespace
 

@@ -23,16 +23,17 @@ int Particle::update() {
     return state;
 }
 
+bool Particle::rollFlip() const { return randomFlip && randSigned() > 0.0f; }
+
 void Particle::draw() {
     if (state == Inactive) return;
     glBindTexture(GL_TEXTURE_2D, particleTexture);
     glColor4f(red, green, blue, alpha);
     glPushMatrix();
     glTranslatef(position.x, position.y, position.z);
-    const float edge = size * 10.0f;
+    const float edge = size * kEdgePerSize;
     glScalef(edge, edge, edge);
-    // Trail sparks flip at random between two planes so the exhaust looks solid from any side.
-    if (randomFlip && randSigned() > 0.0f) glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+    if (rollFlip()) glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
     glBegin(GL_TRIANGLE_STRIP);
     glTexCoord2f(1.0f, 1.0f);
     glVertex3f(1.0f, 1.0f, 0.0f);

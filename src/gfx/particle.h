@@ -11,8 +11,15 @@ class Particle : public GameObject {
 public:
     Particle() = default;
 
+    static constexpr float kEdgePerSize = 10.0f;
+
     int update() override;
+    // Draws the square on its own, in immediate mode (the batch's reference).
     void draw() override;
+    // Whether this draw shows the square turned onto the x-z plane. Trail
+    // sparks flip at random between the two planes so the exhaust looks solid
+    // from any side; the coin is one rand() draw per drawn spark.
+    bool rollFlip() const;
 
     float life = 0.0f;
     float maxLife = 0.0f;

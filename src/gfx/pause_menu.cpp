@@ -1,8 +1,8 @@
 #include <GL/gl.h>
 
-#include "app/options.h"
-#include "app/overlay.h"
 #include "gfx/hud.h"
+#include "gfx/overlay.h"
+#include "state/options.h"
 
 unsigned menuSpacerTexture = 0;
 

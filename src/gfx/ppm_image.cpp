@@ -40,9 +40,12 @@ bool isSpace(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
+// What scanNumbers gives for a line of nothing but white space (scanning's EOF).
+constexpr int kBlankLine = -1;
+
 // Reads up to `wanted` whitespace-separated decimal integers from the start of
-// the line, as scanning "%d %d %d" does; returns how many were converted.
-// A NUL byte ends the text, as it would for the C string functions.
+// the line, as scanning "%d %d %d" does; returns how many were converted, or
+// kBlankLine. A NUL byte ends the text, as it would for the C string functions.
 int scanNumbers(std::string_view line, long long* values, int wanted)
 {
     const std::size_t nul = line.find('\0');
@@ -53,6 +56,8 @@ int scanNumbers(std::string_view line, long long* values, int wanted)
     while (count < wanted) {
         while (i < line.size() && isSpace(line[i]))
             ++i;
+        if (count == 0 && i >= line.size())
+            return kBlankLine;
         bool negative = false;
         if (i < line.size() && (line[i] == '+' || line[i] == '-'))
             negative = line[i++] == '-';
@@ -99,8 +104,10 @@ bool PpmImage::parse(const std::uint8_t* data, std::size_t size, const char** re
         if (line[0] == '#')
             continue;
         const int got = scanNumbers(line, header + found, 3 - found);
-        if (got == 0)
-            return fail(*this, reason, "header line without the expected number");
+        if (got == kBlankLine)
+            return fail(*this, reason, "blank header line");
+        // A line that does not start with a number (an indented comment, the
+        // tail of a comment longer than a piece) converts nothing and is passed over.
         found += got;
     }
 

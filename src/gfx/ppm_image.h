@@ -9,10 +9,11 @@
 // (no pixels, 0 x 0), which the texture code skips.
 //
 // Accepted form: line 1 (the magic) is discarded unread, so numbers on it are
-// never seen; "#" lines are comments anywhere in the header; width, height
-// and maximum follow split over one to three lines; lines are read in pieces
-// of at most 69 characters; the pixels start after the newline ending the
-// line that holds the maximum.
+// never seen; "#" lines are comments anywhere in the header, and so is any
+// other line that does not start with a number, while a blank line is an
+// error; width, height and maximum follow split over one to three lines;
+// lines are read in pieces of at most 69 characters; the pixels start after
+// the newline ending the line that holds the maximum.
 class PpmImage {
 public:
     // Largest width or height accepted; anything bigger is taken as corrupt.

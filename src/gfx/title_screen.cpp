@@ -5,9 +5,9 @@
 
 #include <cstdio>
 
-#include "app/overlay.h"
 #include "gfx/bitmap_text.h"
 #include "gfx/hud.h"
+#include "gfx/overlay.h"
 #include "gfx/texture_upload.h"
 #include "world/hsv_to_rgb.h"
 

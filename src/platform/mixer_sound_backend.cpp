@@ -2,9 +2,12 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
-#include <utility>
+#include <tuple>
 
 #include "platform/sound_command.h"
 
@@ -15,6 +18,14 @@ constexpr int kOutputChannels = 2;    // stereo
 constexpr int kBufferFrames = 1024;   // about 23 ms per mixing pass
 constexpr int kLoopForever = -1;
 constexpr int kPlayOnce = 0;
+constexpr int kBytesPerSample = 2;  // early loops play signed 16-bit samples only
+constexpr int kLoaderNiceness = 10;
+
+// The effect on a channel that plays an early loop, on the audio thread.
+void SDLCALL playEarlyLoop(int, void* stream, int length, void* loop) {
+    fillEarlyLoop(*static_cast<EarlyLoop*>(loop), static_cast<std::uint8_t*>(stream),
+                  static_cast<std::size_t>(length));
+}
 
 // Shuts SDL down entirely once its last subsystem is gone, so nothing of it
 // outlives the sound; other users of SDL keep it alive.
@@ -26,11 +37,6 @@ void quitSdlIfUnused() {
 
 }  // namespace
 
-MixerSoundBackend::MixerSoundBackend()
-    : MixerSoundBackend([](const std::string& file) { return Mix_LoadWAV(file.c_str()); }) {}
-
-MixerSoundBackend::MixerSoundBackend(ChunkLoader loader) : loader(std::move(loader)) {}
-
 MixerSoundBackend::~MixerSoundBackend() {
     close();
 }
@@ -39,6 +45,8 @@ bool MixerSoundBackend::open() {
     if (isOpen) {
         return true;
     }
+    // SDL would otherwise turn SIGINT and SIGTERM into events nobody reads.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_Init(SDL_INIT_AUDIO) != 0) {
         std::fprintf(stderr, "veltrane: no audio (%s); playing silently\n", SDL_GetError());
         quitSdlIfUnused();
@@ -50,8 +58,14 @@ bool MixerSoundBackend::open() {
         quitSdlIfUnused();
         return false;
     }
+    // The device may have settled on another layout: sounds are decoded to it.
+    Uint16 format = 0;
+    Mix_QuerySpec(&deviceFormat.rate, &format, &deviceFormat.channels);
+    deviceFormat.sdlFormat = format;
     // Channel 0 is the laser's; aliases get theirs as they are opened.
     Mix_AllocateChannels(kLaserChannel + 1);
+    carrierSamples.assign(static_cast<std::size_t>(kBufferFrames * deviceFormat.channels * kBytesPerSample), 0);
+    carrier = Mix_QuickLoad_RAW(carrierSamples.data(), static_cast<Uint32>(carrierSamples.size()));
     {
         std::lock_guard lock(stateMutex);
         stopping = false;
@@ -65,28 +79,29 @@ void MixerSoundBackend::close() {
     if (!isOpen) {
         return;
     }
-    // The loader finishes the file it is decoding (Mix_LoadWAV cannot be
-    // interrupted) and starts no other; its chunk is freed below with the rest.
     {
         std::lock_guard lock(stateMutex);
         stopping = true;
-        loadsUnfinished -= static_cast<int>(queue.size());
-        queue.clear();
     }
     loadQueued.notify_all();
     loaderThread.join();
 
     Mix_HaltChannel(-1);
-    for (auto& [name, alias] : aliases) {
-        Mix_FreeChunk(alias.chunk);  // null for files that never loaded
+    for (auto* sounds : {&aliases, &laserShots}) {
+        for (auto& [name, sound] : *sounds) {
+            endEarlyLoop(sound);
+            Mix_FreeChunk(sound.chunk);  // null for files that never loaded
+        }
+        sounds->clear();
     }
-    aliases.clear();
-    for (auto& [name, chunk] : laserShots) {
-        Mix_FreeChunk(chunk);  // null entries are ignored
-    }
-    laserShots.clear();
+    Mix_FreeChunk(carrier);
+    carrier = nullptr;
+    loads.clear();
+    soundsAskedFor = 0;
+    loadsHeld = false;
+    firstSoundStarted = false;
     Mix_CloseAudio();
-    Mix_Quit();  // unloads the decoders loaded for MP3 files
+    Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     quitSdlIfUnused();
     isOpen = false;
@@ -115,16 +130,14 @@ void MixerSoundBackend::playLaser(const std::string& fileName) {
     if (!isOpen) {
         return;
     }
-    // The laser's file is small: it loads here on the first shot, waiting at
-    // most for the loader's current file.
-    auto found = laserShots.find(fileName);
-    if (found == laserShots.end()) {
-        found = laserShots.emplace(fileName, decode(fileName)).first;
-    }
-    if (found->second != nullptr) {
-        // Playing on a fixed channel cuts whatever that channel was playing.
-        Mix_PlayChannel(kLaserChannel, found->second, kPlayOnce);
-    }
+    std::lock_guard lock(stateMutex);
+    const auto found = laserShots.find(fileName);
+    // The laser is a WAV by contract, so its file is not looked at here.
+    Sound& shot = found != laserShots.end()
+                      ? found->second
+                      : addSound(laserShots, fileName, fileName, SoundFileKind::Wave, kLaserChannel);
+    // Playing on a fixed channel cuts whatever that channel was playing.
+    play(shot, true, false);
 }
 
 int MixerSoundBackend::aliasChannel(const std::string& alias) const {
@@ -135,34 +148,72 @@ int MixerSoundBackend::aliasChannel(const std::string& alias) const {
 
 void MixerSoundBackend::waitForLoads() {
     std::unique_lock lock(stateMutex);
-    loadFinished.wait(lock, [this] { return loadsUnfinished == 0; });
+    loadFinished.wait(lock, [this] { return loads.empty(); });
+}
+
+void MixerSoundBackend::holdLoads(bool held) {
+    {
+        std::lock_guard lock(stateMutex);
+        loadsHeld = held;
+    }
+    loadQueued.notify_all();
+}
+
+MixerSoundBackend::Sound& MixerSoundBackend::addSound(std::unordered_map<std::string, Sound>& sounds,
+                                                      const std::string& name, const std::string& file,
+                                                      SoundFileKind kind, int channel) {
+    Sound& sound = sounds[name];
+    sound.channel = channel;
+    sound.order = soundsAskedFor++;
+    sound.effect = kind == SoundFileKind::Wave;
+    sound.decoder = std::make_unique<SoundDecoder>(file, kind, deviceFormat);
+    loads.push_back(&sound);  // map nodes stay put as the map grows
+    loadQueued.notify_one();
+    return sound;
+}
+
+int MixerSoundBackend::play(Sound& sound, bool fromStart, bool repeat) {
+    switch (sound.state) {
+    case LoadState::Failed:
+        return kSoundFileUnusable;
+    case LoadState::Loading:
+        if (sound.playingEarly && !fromStart) {
+            return kSoundOk;
+        }
+        // Not playing yet (or starting over), so it starts from the beginning
+        // once loaded, or once enough of a loop is, with or without "from 0".
+        endEarlyLoop(sound);
+        sound.playPending = true;
+        sound.pendingRepeat = repeat;
+        return kSoundOk;
+    case LoadState::Ready:
+        break;
+    }
+    // Without "from 0" a sound that is already playing carries on; a stopped
+    // one starts from its beginning (stop does not remember a position).
+    if (!fromStart && Mix_Playing(sound.channel)) {
+        return kSoundOk;
+    }
+    endEarlyLoop(sound);
+    const int loops = repeat ? kLoopForever : kPlayOnce;
+    return Mix_PlayChannel(sound.channel, sound.chunk, loops) < 0 ? kSoundFileUnusable : kSoundOk;
 }
 
 int MixerSoundBackend::openAlias(const SoundCommand& cmd) {
-    {
-        std::lock_guard lock(stateMutex);
-        if (aliases.count(cmd.alias) != 0) {
-            return kSoundAliasInUse;
-        }
+    const std::optional<SoundFileKind> kind = sniffSoundFile(cmd.file);
+    std::lock_guard lock(stateMutex);
+    if (aliases.count(cmd.alias) != 0) {
+        return kSoundAliasInUse;
     }
     // A file that cannot be read leaves no alias behind: its later cues report
     // an unknown alias. One that reads but does not decode keeps its alias,
     // silent.
-    SDL_RWops* file = SDL_RWFromFile(cmd.file.c_str(), "rb");
-    if (file == nullptr) {
+    if (!kind) {
         return kSoundFileUnusable;
     }
-    SDL_RWclose(file);
-
-    // The loader allocates the channel: Mix_AllocateChannels takes the audio
-    // lock, which an MP3 decode holds throughout, so calling it here would
-    // stall start-up behind the decodes.
-    std::lock_guard lock(stateMutex);
     const int channel = kLaserChannel + 1 + static_cast<int>(aliases.size());
-    aliases.emplace(cmd.alias, Alias{.channel = channel});
-    queue.push_back(Load{cmd.alias, cmd.file});
-    ++loadsUnfinished;
-    loadQueued.notify_one();
+    Mix_AllocateChannels(channel + 1);
+    addSound(aliases, cmd.alias, cmd.file, *kind, channel);
     return kSoundOk;
 }
 
@@ -172,29 +223,7 @@ int MixerSoundBackend::playAlias(const SoundCommand& cmd) {
     if (found == aliases.end()) {
         return kSoundUnknownAlias;
     }
-    Alias& alias = found->second;
-    switch (alias.state) {
-    case LoadState::Failed:
-        return kSoundFileUnusable;
-    case LoadState::Loading:
-        // Not playing yet, so it starts from the beginning once loaded,
-        // with or without "from 0".
-        alias.playPending = true;
-        alias.pendingRepeat = cmd.repeat;
-        return kSoundOk;
-    case LoadState::Ready:
-        break;
-    }
-    // Without "from 0" a sound that is already playing carries on; a stopped
-    // one starts from its beginning (stop does not remember a position).
-    if (!cmd.fromStart && Mix_Playing(alias.channel)) {
-        return kSoundOk;
-    }
-    const int loops = cmd.repeat ? kLoopForever : kPlayOnce;
-    if (Mix_PlayChannel(alias.channel, alias.chunk, loops) < 0) {
-        return kSoundFileUnusable;
-    }
-    return kSoundOk;
+    return play(found->second, cmd.fromStart, cmd.repeat);
 }
 
 int MixerSoundBackend::stopAlias(const SoundCommand& cmd) {
@@ -203,54 +232,114 @@ int MixerSoundBackend::stopAlias(const SoundCommand& cmd) {
     if (found == aliases.end()) {
         return kSoundUnknownAlias;
     }
-    Alias& alias = found->second;
-    switch (alias.state) {
+    Sound& sound = found->second;
+    switch (sound.state) {
     case LoadState::Failed:
         return kSoundFileUnusable;
     case LoadState::Loading:
-        alias.playPending = false;
+        endEarlyLoop(sound);
+        sound.playPending = false;
         return kSoundOk;
     case LoadState::Ready:
-        Mix_HaltChannel(alias.channel);
+        endEarlyLoop(sound);
+        Mix_HaltChannel(sound.channel);
         return kSoundOk;
     }
     return kSoundOk;
 }
 
+// Effects first (short, and heard in the first moments of play), then what a
+// play is waiting for, then the opening order.
+MixerSoundBackend::Sound* MixerSoundBackend::mostUrgentLoad() const {
+    const auto urgency = [](const Sound* sound) {
+        return std::make_tuple(!sound->effect, !sound->playPending, sound->order);
+    };
+    return *std::min_element(loads.begin(), loads.end(),
+                             [&](const Sound* a, const Sound* b) { return urgency(a) < urgency(b); });
+}
+
+void MixerSoundBackend::finishLoad(Sound& sound) {
+    sound.pcm = std::move(sound.decoder->pcm());
+    sound.decoder.reset();
+    loads.erase(std::find(loads.begin(), loads.end(), &sound));
+    if (!sound.pcm.empty()) {
+        // The chunk borrows the samples, which stay put until close() frees it.
+        sound.chunk = Mix_QuickLoad_RAW(sound.pcm.data(), static_cast<Uint32>(sound.pcm.size()));
+    }
+    sound.state = sound.chunk != nullptr ? LoadState::Ready : LoadState::Failed;
+    if (sound.playingEarly && sound.chunk == nullptr) {
+        endEarlyLoop(sound);
+    } else if (sound.playingEarly) {
+        // The samples stayed where they were: the early loop plays on through them.
+        sound.early.length.store(sound.pcm.size());
+        sound.early.decoded.store(sound.pcm.size(), std::memory_order_release);
+    }
+    // Started under the lock, so a stop cannot slip in between the check and the start.
+    if (sound.playPending && sound.chunk != nullptr && !stopping) {
+        firstSoundStarted = true;
+        Mix_PlayChannel(sound.channel, sound.chunk, sound.pendingRepeat ? kLoopForever : kPlayOnce);
+    }
+    sound.playPending = false;
+    loadFinished.notify_all();
+}
+
 void MixerSoundBackend::runLoader() {
+    bool givingWay = false;
     std::unique_lock lock(stateMutex);
     for (;;) {
-        loadQueued.wait(lock, [this] { return stopping || !queue.empty(); });
+        loadQueued.wait(lock, [this] { return stopping || (!loadsHeld && !loads.empty()); });
         if (stopping) {
             return;
         }
-        const Load load = std::move(queue.front());
-        queue.pop_front();
-        // Channels for every alias opened so far, allocated between decodes
-        // when the audio lock is free; under the mutex because Mix_Playing
-        // (called under it) reads the channel array without the audio lock.
-        Mix_AllocateChannels(kLaserChannel + 1 + static_cast<int>(aliases.size()));
-
+        // Sounds are only removed by close(), after this thread has ended,
+        // and only this thread touches a decoder.
+        Sound* sound = mostUrgentLoad();
+        SoundDecoder* decoder = sound->decoder.get();
         lock.unlock();
-        Mix_Chunk* chunk = decode(load.file);
+        const bool done = decoder->decodeSlice();
         lock.lock();
-
-        // Aliases are only removed by close(), after this thread has ended.
-        Alias& alias = aliases.at(load.alias);
-        alias.chunk = chunk;
-        alias.state = chunk != nullptr ? LoadState::Ready : LoadState::Failed;
-        // Started under the lock, so a stop cannot slip in between the check
-        // and the start.
-        if (alias.playPending && chunk != nullptr && !stopping) {
-            Mix_PlayChannel(alias.channel, chunk, alias.pendingRepeat ? kLoopForever : kPlayOnce);
+        if (done) {
+            finishLoad(*sound);
+        } else if (sound->playingEarly) {
+            sound->early.decoded.store(decoder->decodedBytes(), std::memory_order_release);
+        } else if (sound->playPending && sound->pendingRepeat && !stopping &&
+                   decoder->earlySamples() != nullptr) {
+            startEarlyLoop(*sound, *decoder);
         }
-        alias.playPending = false;
-        --loadsUnfinished;
-        loadFinished.notify_all();
+        // Once the first sound is heard, the effects are in and no play
+        // waits, the rest of the decoding gives way to the game's drawing (on
+        // Linux a thread has a niceness of its own; it cannot be taken back).
+        // A tenth of a core still decodes far faster than music plays, so an
+        // early loop stays ahead.
+        const bool urgentLeft = std::any_of(loads.begin(), loads.end(), [](const Sound* load) {
+            return load->effect || load->playPending;
+        });
+        if (!givingWay && firstSoundStarted && !urgentLeft) {
+            setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kLoaderNiceness);
+            givingWay = true;
+        }
     }
 }
 
-Mix_Chunk* MixerSoundBackend::decode(const std::string& file) {
-    std::lock_guard lock(decodeMutex);
-    return loader(file);
+void MixerSoundBackend::startEarlyLoop(Sound& sound, const SoundDecoder& decoder) {
+    sound.early.samples = decoder.earlySamples();
+    sound.early.length.store(decoder.expectedBytes());
+    sound.early.decoded.store(decoder.decodedBytes(), std::memory_order_release);
+    sound.early.frameBytes = static_cast<std::size_t>(deviceFormat.channels * kBytesPerSample);
+    sound.early.position = 0;
+    // Registered after the carrier starts: starting or halting a channel drops its effects.
+    Mix_PlayChannel(sound.channel, carrier, kLoopForever);
+    Mix_RegisterEffect(sound.channel, &playEarlyLoop, nullptr, &sound.early);
+    sound.playingEarly = true;
+    sound.playPending = false;
+    firstSoundStarted = true;
+}
+
+void MixerSoundBackend::endEarlyLoop(Sound& sound) {
+    if (!sound.playingEarly) {
+        return;
+    }
+    Mix_UnregisterEffect(sound.channel, &playEarlyLoop);
+    Mix_HaltChannel(sound.channel);
+    sound.playingEarly = false;
 }

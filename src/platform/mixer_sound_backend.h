@@ -1,23 +1,31 @@
 #pragma once
 #include <condition_variable>
-#include <deque>
-#include <functional>
+#include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <unordered_map>
+#include <vector>
 
+#include "platform/early_loop.h"
 #include "platform/sound_backend.h"
+#include "platform/sound_decoder.h"
 
 struct Mix_Chunk;
 struct SoundCommand;
 
 // Plays the game's media commands through SDL2_mixer. Opening a file only
 // checks that it can be read and gives its alias a mixer channel of its own;
-// one loader thread then decodes the files whole into memory, in the order
-// they were opened, so start-up does not wait for the music to decode. A
-// "play" that arrives while its file is still loading starts from the
-// beginning once it is ready, unless a "stop" comes first. Aliases start,
+// one loader thread then decodes the files whole into memory, a slice at a
+// time and most urgent first: the short effects (WAV files, the laser among
+// them), then the sounds a play is waiting for, then the rest in opening
+// order. Decoding never holds the mixer's lock, so a play or a stop on the
+// game's thread never waits for a decode. A "play" that arrives while its
+// file is still loading starts from the beginning once it is ready, unless a
+// "stop" comes first; a looping MP3 already in the mixer's format starts as
+// soon as its first second is decoded and plays on while the rest decodes
+// (the title music, asked for at start-up, is heard at once). Aliases start,
 // loop and stop independently; the laser has one more channel, on which each
 // shot cuts off the one before.
 // SDL_mixer's state is global: only one of these may be open at a time.
@@ -25,75 +33,83 @@ class MixerSoundBackend final : public SoundBackend {
 public:
     static constexpr int kLaserChannel = 0;
 
-    // Decodes one file into a chunk, or returns null. Called on the loader
-    // thread for aliases and on the caller's thread for the laser, never two
-    // at once.
-    using ChunkLoader = std::function<Mix_Chunk*(const std::string& file)>;
-
-    MixerSoundBackend();  // decodes with Mix_LoadWAV
-    explicit MixerSoundBackend(ChunkLoader loader);
+    MixerSoundBackend() = default;
     ~MixerSoundBackend() override;
     MixerSoundBackend(const MixerSoundBackend&) = delete;
     MixerSoundBackend& operator=(const MixerSoundBackend&) = delete;
 
-    // Starts SDL's audio, opens the device and starts the loader thread.
-    // Without a device it prints one line on stderr, stays silent and returns false.
+    // Starts SDL's audio (leaving SIGINT and SIGTERM to the game), opens the
+    // device and starts the loader thread. Without a device it prints one
+    // line on stderr, stays silent and returns false.
     bool open();
-    // Drops the loads still queued, waits for the one in progress, then halts
-    // and frees every sound, closes the device and shuts SDL's audio down.
+    // Drops the loads still to come, waits for the slice in progress, then
+    // halts and frees every sound, closes the device and shuts SDL's audio down.
     void close();
     bool audible() const { return isOpen; }
 
     int command(const std::string& text) override;
+    // The first shot of a file queues its load ahead of everything else and
+    // sounds once it is loaded; later shots play from memory.
     void playLaser(const std::string& fileName) override;
 
     // The mixer channel an open alias plays on; -1 if the alias is not open.
     int aliasChannel(const std::string& alias) const;
-    // Blocks until every file opened so far is decoded (or failed to decode),
-    // and any play that waited for it has started.
+    // Blocks until every file asked for so far is decoded (or failed to
+    // decode) and any play that waited for it has started.
     void waitForLoads();
+    // While held, the loader starts no new slice (tests use it to act while
+    // loads are still pending). waitForLoads() must not be called while held.
+    void holdLoads(bool held);
 
 private:
     enum class LoadState { Loading, Ready, Failed };
-    struct Alias {
-        Mix_Chunk* chunk = nullptr;
+    struct Sound {
         int channel = -1;
+        int order = 0;        // when it was asked for
+        bool effect = false;  // a WAV: short, decoded first
         LoadState state = LoadState::Loading;
         bool playPending = false;  // a play arrived while loading
         bool pendingRepeat = false;
-    };
-    struct Load {
-        std::string alias;
-        std::string file;
+        std::unique_ptr<SoundDecoder> decoder;  // only the loader touches it
+        std::vector<std::uint8_t> pcm;          // the chunk's samples
+        Mix_Chunk* chunk = nullptr;
+        // A loop that started before its file finished decoding: the channel
+        // plays a silent carrier, looped, and an effect on it plays this.
+        EarlyLoop early;
+        bool playingEarly = false;
     };
 
+    Sound& addSound(std::unordered_map<std::string, Sound>& sounds, const std::string& name,
+                    const std::string& file, SoundFileKind kind, int channel);
+    int play(Sound& sound, bool fromStart, bool repeat);
+    void startEarlyLoop(Sound& sound, const SoundDecoder& decoder);
+    void endEarlyLoop(Sound& sound);
     int openAlias(const SoundCommand& cmd);
     int playAlias(const SoundCommand& cmd);
     int stopAlias(const SoundCommand& cmd);
+    Sound* mostUrgentLoad() const;
+    void finishLoad(Sound& sound);
     void runLoader();
-    Mix_Chunk* decode(const std::string& file);
 
-    ChunkLoader loader;
     bool isOpen = false;  // changed only by open() and close(), on the owner's thread
+    PcmFormat deviceFormat;
+    std::vector<std::uint8_t> carrierSamples;  // silence
+    Mix_Chunk* carrier = nullptr;
 
     // Guards everything below it. Mixer calls made under it lock SDL's audio
-    // device in turn; the audio thread never takes this mutex, so the order
-    // is always this mutex first.
+    // device in turn, briefly; the audio thread never takes this mutex, so the
+    // order is always this mutex first.
     mutable std::mutex stateMutex;
-    std::unordered_map<std::string, Alias> aliases;
-    std::deque<Load> queue;
-    int loadsUnfinished = 0;  // queued plus the one being decoded
+    std::unordered_map<std::string, Sound> aliases;
+    // Laser shots by file name, all on the laser channel; a failed entry
+    // remembers a missing file, so it is not looked for again every shot.
+    std::unordered_map<std::string, Sound> laserShots;
+    std::vector<Sound*> loads;  // still to decode, the one in progress included
+    int soundsAskedFor = 0;
     bool stopping = false;
+    bool loadsHeld = false;
+    bool firstSoundStarted = false;  // by the loader
     std::condition_variable loadQueued;
     std::condition_variable loadFinished;
-
-    // Held around every decode, so the laser's first load never runs beside
-    // the loader's.
-    std::mutex decodeMutex;
     std::thread loaderThread;
-
-    // Laser shots by file name, loaded on the first shot; a null entry remembers
-    // a file that failed, so a missing laser does not touch the disk every shot.
-    // Only the game's thread touches these.
-    std::unordered_map<std::string, Mix_Chunk*> laserShots;
 };

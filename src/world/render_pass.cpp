@@ -4,8 +4,8 @@
 #include <GL/glu.h>
 #include <GL/glut.h>
 
-#include "app/input.h"
-#include "app/options.h"
+#include "state/input_flags.h"
+#include "state/options.h"
 #include "world/hsv_to_rgb.h"
 #include "world/world.h"
 
@@ -68,7 +68,11 @@ void renderWorldPass() {
 
     applyControls();
     world->update();
+    drawWorldView();
+}
 
+void drawWorldView() {
+    World* world = getWorld();
     glPolygonMode(GL_FRONT_AND_BACK, wireframe ? GL_LINE : GL_FILL);
 
     glMatrixMode(GL_PROJECTION);

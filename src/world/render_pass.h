@@ -13,6 +13,9 @@ extern int renderViewportHeight;
 // The frame's world half: camera mode, fog colour, the held keys applied to
 // the ship, one game step, then projection, camera and the world's drawing.
 void renderWorldPass();
+// The pass's drawing half alone: projection, head light, camera and the world.
+// Benchmarks and picture tests draw a fixed scene with it, without stepping.
+void drawWorldView();
 
 // The cockpit or chase camera, as the view option says.
 void chooseCameraMode();

@@ -1,9 +1,9 @@
 #include "world/world.h"
 
-#include "app/options.h"
-#include "app/sound.h"
 #include "entities/wave_set.h"
 #include "gfx/skybox.h"
+#include "state/options.h"
+#include "state/sound_cues.h"
 
 namespace {
 std::unique_ptr<World> theWorld;

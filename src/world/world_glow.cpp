@@ -2,6 +2,7 @@
 // whole screen as zoomed, fading copies while the ship pitches in the chase view.
 #include <GL/gl.h>
 
+#include "gfx/draw_path.h"
 #include "world/glow_copies.h"
 #include "world/world.h"
 
@@ -27,6 +28,45 @@ void World::captureGlow() {
     glViewport(0, 0, viewport[2], viewport[3]);
 }
 
+namespace {
+void drawCopy(const GlowCopy& copy, float w, float h) {
+    const float a = copy.inset;
+    glColor4f(1.0f, 1.0f, 1.0f, copy.alpha);
+    glTexCoord2f(a, 1.0f - a);
+    glVertex2f(0.0f, 0.0f);
+    glTexCoord2f(a, a);
+    glVertex2f(0.0f, h);
+    glTexCoord2f(1.0f - a, a);
+    glVertex2f(w, h);
+    glTexCoord2f(1.0f - a, 1.0f - a);
+    glVertex2f(w, 0.0f);
+}
+
+// Each copy clipped to the pixels it can change: the lit part of the capture
+// is small, and the black rest of each screen-size copy would add nothing.
+// Reading the capture back costs no wait: its copy already finished the GL's
+// work up to the capture.
+void drawReachingCopies(const GlowCopies& copies, float w, float h) {
+    unsigned char luminance[kGlowSize * kGlowSize];
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_LUMINANCE, GL_UNSIGNED_BYTE, luminance);
+    const LitTexels lit = findLitTexels(luminance, kGlowSize);
+    if (lit.empty) return;
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glEnable(GL_SCISSOR_TEST);
+    for (int i = 0; i < copies.count; ++i) {
+        const PixelRect reach =
+            glowCopyReach(copies.copy[i], lit, kGlowSize, viewport[2], viewport[3]);
+        if (reach.width == 0 || reach.height == 0) continue;
+        glScissor(viewport[0] + reach.x, viewport[1] + reach.y, reach.width, reach.height);
+        glBegin(GL_QUADS);
+        drawCopy(copies.copy[i], w, h);
+        glEnd();
+    }
+    glDisable(GL_SCISSOR_TEST);
+}
+}  // namespace
+
 void World::drawGlow(int level, float step) {
     glBindTexture(GL_TEXTURE_2D, glowTexture);
     glMatrixMode(GL_PROJECTION);
@@ -37,18 +77,11 @@ void World::drawGlow(int level, float step) {
     const GlowCopies copies = glowCopies(level, step);
     const float w = static_cast<float>(kGlowSpaceWidth);
     const float h = static_cast<float>(kGlowSpaceHeight);
-    glBegin(GL_QUADS);
-    for (int i = 0; i < copies.count; ++i) {
-        const float a = copies.copy[i].inset;
-        glColor4f(1.0f, 1.0f, 1.0f, copies.copy[i].alpha);
-        glTexCoord2f(a, 1.0f - a);
-        glVertex2f(0.0f, 0.0f);
-        glTexCoord2f(a, a);
-        glVertex2f(0.0f, h);
-        glTexCoord2f(1.0f - a, a);
-        glVertex2f(w, h);
-        glTexCoord2f(1.0f - a, 1.0f - a);
-        glVertex2f(w, 0.0f);
+    if (drawPath == DrawPath::Batched) {
+        drawReachingCopies(copies, w, h);
+        return;
     }
+    glBegin(GL_QUADS);
+    for (int i = 0; i < copies.count; ++i) drawCopy(copies.copy[i], w, h);
     glEnd();
 }

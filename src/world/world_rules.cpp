@@ -1,7 +1,7 @@
 // The rule steps of a game step: which pairs are tested for hits, in which
 // order, and what a hit, a death and the win do.
-#include "app/sound.h"
 #include "entities/wave_set.h"
+#include "state/sound_cues.h"
 #include "world/world.h"
 
 namespace {

@@ -1,24 +1,22 @@
 #pragma once
-// The generated image files, read with the game's own readers as plain RGB rows.
+// The generated data files: the images' names and sizes, and any file's bytes.
 #include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
-#include "gfx/bmp_reader.h"
 #include "gfx/ppm_image.h"
 
 namespace image_test {
 
-// Every generated file with its size; the capital-ship bitmaps (last) have theirs in their headers.
+// Every generated image with its size; the capital-ship bitmaps (last) have theirs in their headers.
 struct ExpectedImage {
     std::string name;
     int width = 0, height = 0;
 };
 
-inline std::vector<ExpectedImage> generatedImages()
-{
+inline std::vector<ExpectedImage> generatedImages() {
     std::vector<ExpectedImage> files = {{"particle.ppm", 64, 64},   {"square.ppm", 256, 256}, {"cubebump.ppm", 256, 256},
                                         {"title_square.ppm", 256, 256}, {"title.ppm", 512, 512}, {"credit.ppm", 256, 1024}};
     for (const char* face : {"up", "down", "front", "back", "left", "right"})
@@ -30,27 +28,15 @@ inline std::vector<ExpectedImage> generatedImages()
     return files;
 }
 
-inline std::vector<std::uint8_t> readBytes(const std::string& path)
-{
+inline std::string dataPath(const std::string& name) { return VELTRANE_DATA_DIR "/" + name; }
+
+inline std::vector<std::uint8_t> readBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-inline std::vector<std::uint8_t> readData(const std::string& name) { return readBytes(VELTRANE_DATA_DIR "/" + name); }
-
-// A decoded picture: RGB bytes, rows in stored order.
-struct RgbPicture {
-    int width = 0, height = 0;
-    std::vector<std::uint8_t> rgb;
-    const std::uint8_t* at(int x, int y) const { return &rgb[(static_cast<std::size_t>(y) * width + x) * 3]; }
-};
-
-inline RgbPicture loadPpm(const std::string& name)
-{
-    const std::vector<std::uint8_t> bytes = readData(name);
-    PpmImage image;
-    image.parse(bytes.data(), bytes.size());
-    return {image.width, image.height, image.pixels};
-}
+// A generated PPM read with the game's own reader, and its pixel (x, y), rows in file order.
+inline PpmImage loadPpm(const std::string& name) { return PpmImage(dataPath(name).c_str()); }
+inline const std::uint8_t* texel(const PpmImage& image, int x, int y) { return &image.pixels[(static_cast<std::size_t>(y) * image.width + x) * 3]; }
 
 }  // namespace image_test

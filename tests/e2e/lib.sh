@@ -3,8 +3,7 @@
 # Each test is run as: bash test_x.sh <veltrane binary> <data dir> <screenshot dir>
 set -euo pipefail
 
-# Absolute, since the game is started from inside its data folder.
-game_binary=$(readlink -f "$1")
+game_binary=$(readlink -f "$1")  # absolute: the game starts inside its data folder
 data_dir="$2"
 shot_dir="$3"
 mkdir -p "$shot_dir"
@@ -16,31 +15,18 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Stops the test at once: for set-up that later steps cannot do without.
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-# Records a failed check and lets the test go on, so one run names every fault;
-# finish turns any recorded failure into a non-zero exit.
+# fail stops the test (for set-up later steps need); mark_failed records a
+# failed check and goes on, so one run names every fault; finish reports them.
+fail() { echo "FAIL: $*" >&2; exit 1; }
 failures=0
-mark_failed() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+mark_failed() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 # check "<awk expression>" "<message>": awk, so that fractions compare too.
-check() {
-  awk "BEGIN { exit !($1) }" || mark_failed "$2 ($1)"
-}
+check() { awk "BEGIN { exit !($1) }" || mark_failed "$2 ($1)"; }
 
 finish() {
   kill -0 "$game_pid" 2>/dev/null || mark_failed "the game exited"
-  if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed" >&2
-    exit 1
-  fi
+  [ "$failures" -eq 0 ] || { echo "$failures check(s) failed" >&2; exit 1; }
   echo "PASS"
 }
 
@@ -58,78 +44,39 @@ start_display() {
   fail "Xvfb did not start"
 }
 
-# Starts the game in its data folder and gives its window the keyboard focus.
+# Starts the game in its data folder and gives its window the keyboard focus;
+# without a window manager the window opens at (-1, -1), so it is moved on screen.
 start_game() {
   (cd "$data_dir" && SDL_AUDIODRIVER=dummy exec "$game_binary") >"$shot_dir/game.log" 2>&1 &
   e2e_pids+=($!)
   game_pid=$!
   window_id=$(timeout 20 xdotool search --sync --name '^Veltrane$' | head -n 1)
   [ -n "$window_id" ] || fail "no game window"
-  # Without a window manager the window opens at (-1, -1); put it on screen whole.
   xdotool windowmove --sync "$window_id" 0 0
   xdotool windowfocus --sync "$window_id"
   sleep 0.5
 }
 
-# WxH of the game window.
-window_size() {
-  xwininfo -id "$window_id" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'
-}
-
 # Keys go through XTEST (no --window), so the game sees real events.
-tap() {
-  xdotool key "$1"
-  sleep 0.15
-}
+tap() { xdotool key "$1"; sleep 0.15; }
 
 # Screenshots are named; the measures below take a name and a region WxH+X+Y.
-shot() {
-  import -window "$window_id" "$shot_dir/$1.png"
-}
-
-shot_file() {
-  echo "$shot_dir/$1.png"
-}
+shot() { import -window "$window_id" "$shot_dir/$1.png"; }
 
 # Number of pixels in the region for which the ImageMagick fx test holds.
 count_pixels() {
-  local name="$1" region="$2" test="$3"
-  convert "$(shot_file "$name")" -crop "$region" +repage -fx "$test ? 1 : 0" -format '%[fx:round(mean*w*h)]' info:
+  convert "$shot_dir/$1.png" -crop "$2" +repage -fx "$3 ? 1 : 0" -format '%[fx:round(mean*w*h)]' info:
 }
-
-red_pixels() {
-  count_pixels "$1" "$2" 'r > 0.5 && g < 0.3 && b < 0.3'
-}
-
-# All three channels above 0.9: white text.
-white_pixels() {
-  count_pixels "$1" "$2" 'min(r, min(g, b)) > 0.9'
-}
-
-# Mean brightness of the region, 0 to 1.
-brightness() {
-  convert "$(shot_file "$1")" -crop "$2" +repage -colorspace gray -format '%[fx:mean]' info:
-}
+red_pixels() { count_pixels "$1" "$2" 'r > 0.5 && g < 0.3 && b < 0.3'; }
 
 # Mean of one channel (r, g or b) of the region, 0 to 1.
-channel_mean() {
-  convert "$(shot_file "$1")" -crop "$2" +repage -format "%[fx:mean.$3]" info:
-}
+channel_mean() { convert "$shot_dir/$1.png" -crop "$2" +repage -format "%[fx:mean.$3]" info:; }
 
-# Number of pixels in the region that differ from the same region of a reference shot.
-changed_pixels() {
-  local name="$1" region="$2" reference="$3"
-  # compare exits 1 when the images differ; the count is what matters.
-  { compare -metric AE "$(shot_file "$name")[$region]" "$(shot_file "$reference")[$region]" null: 2>&1 || true; } | cut -d' ' -f1
-}
-
-# wait_for <shot> "<awk condition on v>" <measure> [args...]
-# Takes the shot and runs `<measure> <shot> args...` until the condition holds
-# or about five seconds pass (a frame under the software renderer can take a
-# good part of a second); prints the last value for the caller to check.
+# wait_for <shot> "<awk condition on v>" <measure> [args...]: takes the shot and
+# runs `<measure> <shot> args...` until the condition holds or about five seconds
+# pass (a software-rendered frame can take a good part of a second); prints the last value.
 wait_for() {
-  local name="$1" condition="$2" value=""
-  local measure="$3"
+  local name="$1" condition="$2" measure="$3" value=""
   shift 3
   for _ in $(seq 20); do
     shot "$name"

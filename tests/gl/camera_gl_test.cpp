@@ -1,7 +1,9 @@
+#include <GL/glu.h>
 #include <gtest/gtest.h>
 
-#include "app/options.h"
+#include "app/input.h"
 #include "game_window.h"
+#include "state/options.h"
 #include "world/render_pass.h"
 #include "world/world.h"
 
@@ -10,44 +12,52 @@ namespace {
 // direction in its third, and maps the eye to the origin.
 void expectLooksAlong(const Vec3& eye, const Vec3& forward, const Vec3& up) {
     const double* m = savedModelview;
-    EXPECT_NEAR(m[1], up.x, 1e-4);
-    EXPECT_NEAR(m[5], up.y, 1e-4);
-    EXPECT_NEAR(m[9], up.z, 1e-4);
-    EXPECT_NEAR(m[2], -forward.x, 1e-4);
-    EXPECT_NEAR(m[6], -forward.y, 1e-4);
-    EXPECT_NEAR(m[10], -forward.z, 1e-4);
-    for (int row = 0; row < 3; ++row) {
-        const double mapped = m[row] * eye.x + m[4 + row] * eye.y + m[8 + row] * eye.z + m[12 + row];
-        EXPECT_NEAR(mapped, 0.0, 1e-2) << "row " << row;
+    const float u[3] = {up.x, up.y, up.z}, f[3] = {forward.x, forward.y, forward.z};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_NEAR(m[4 * i + 1], u[i], 1e-4) << i;
+        EXPECT_NEAR(m[4 * i + 2], -f[i], 1e-4) << i;
+        EXPECT_NEAR(m[i] * eye.x + m[4 + i] * eye.y + m[8 + i] * eye.z + m[12 + i], 0.0, 1e-2) << "row " << i;
     }
 }
 }  // namespace
 
-TEST(Camera, FollowsTheShipInEachOfTheThreeViews) {
+// In the chase view a click fires one bolt that leaves from the near plane and whose every
+// point projects onto the clicked pixel; then the camera follows the ship in each of the three views.
+TEST(Camera, ChaseViewClickFiresOneBoltAlongThePointersRayAndTheCameraFollowsTheShip) {
     startGameForTest();
     gameState = 1;
+    setView(false);
     World* world = getWorld();
     PlayerShip& ship = *world->player;
+    ship.roll(30.0f);
+    renderWorldPass();
+    ASSERT_EQ(cameraMode, 2);
+    const int slot = world->nextPlayerBolt;
+    ASSERT_TRUE(handleMouseButton(true, true, 120, 340));
+    EXPECT_EQ(world->nextPlayerBolt, slot + 1);
+    const PlayerBolt& bolt = world->playerBolts[slot];
+    EXPECT_EQ(bolt.state, Active);
+    EXPECT_NEAR(bolt.direction.dot(bolt.direction), 1.0f, 1e-5f);
+    const GLint viewport[4] = {0, 0, 500, 500};
+    for (float along : {0.0f, 100.0f, 3000.0f}) {
+        const Vec3 p = bolt.position + bolt.direction * along;
+        double x = 0, y = 0, z = 0;
+        gluProject(p.x, p.y, p.z, savedModelview, savedProjection, viewport, &x, &y, &z);
+        EXPECT_NEAR(x, 120.0, 0.05) << along;
+        EXPECT_NEAR(y, 500.0 - 340.0, 0.05) << along;
+        if (along == 0.0f) { EXPECT_NEAR(z, 0.0, 1e-4) << "starts on the near plane"; }
+    }
+
     ship.pitch(90.0f);
     world->paused = true;  // hold the ship still: the pass still sets the camera
-
-    setView(true);
-    renderWorldPass();
-    EXPECT_EQ(cameraMode, 1);
-    expectLooksAlong(ship.cockpitEye(), ship.forward, ship.up);
-    EXPECT_NEAR(ship.forward.y, 1.0f, 1e-6f);
-
-    setView(false);
-    renderWorldPass();
-    EXPECT_EQ(cameraMode, 2);
-    expectLooksAlong(ship.chaseEye(), ship.forward, ship.up);
-
-    world->paused = false;
-    ship.takeDamage(1.0f);
-    renderWorldPass();
-    EXPECT_EQ(cameraMode, 3);
-    expectLooksAlong(ship.deathEye(), ship.forward, ship.up);
-
-    // The projection kept for aiming is the pass's 45-degree perspective.
-    EXPECT_NEAR(savedProjection[5], 1.0 / std::tan(45.0 * 3.14159265358979 / 360.0), 1e-6);
+    for (int mode = 1; mode <= 3; ++mode) {  // cockpit, chase, then the dead ship's
+        setView(mode == 1);
+        if (mode == 3) {
+            world->paused = false;
+            ship.takeDamage(1.0f);
+        }
+        renderWorldPass();
+        EXPECT_EQ(cameraMode, mode);
+        expectLooksAlong(mode == 1 ? ship.cockpitEye() : mode == 2 ? ship.chaseEye() : ship.deathEye(), ship.forward, ship.up);
+    }
 }

@@ -10,9 +10,10 @@
 #include "app/startup.h"
 
 // Starts the real game in this process: its data folder as the working
-// directory, silent audio, the full start-up. Each GL test runs in a process of its own.
-inline void startGameForTest() {
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+// directory, silent audio unless told otherwise, the full start-up. Each GL
+// test runs in a process of its own.
+inline void startGameForTest(const char* audioDriver = "dummy") {
+    setenv("SDL_AUDIODRIVER", audioDriver, 1);
     if (chdir(VELTRANE_DATA_DIR) != 0) std::abort();
     static char name[] = "veltrane";
     static char* argv[] = {name, nullptr};

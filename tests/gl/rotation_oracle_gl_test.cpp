@@ -1,23 +1,11 @@
-#include <GL/glut.h>
 #include <gtest/gtest.h>
 
 #include "entities/gl_rotation.h"
-
-namespace {
-void openWindow() {
-    static char name[] = "rotation";
-    static char* argv[] = {name, nullptr};
-    int argc = 1;
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(64, 64);
-    glutCreateWindow("rotation oracle");
-}
-}  // namespace
+#include "test_window.h"
 
 // Our CPU rotation must be bit-identical to what the GL leaves in its matrix.
 TEST(RotationOracle, MatchesGlRotatefAndTheGlProduct) {
-    openWindow();
+    openTestWindow(64, 64);
     const float angles[] = {0.0f, 3.0f, -3.0f, 90.0f, -90.0f, 90.0001f, -270.0f, 180.0f, 2.0f,
                             -20.0f, 33.3f, 123.456f};
     const float axes[][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {-1, 0, 0}, {0, 0, -1}};

@@ -1,18 +1,17 @@
 #include <gtest/gtest.h>
-
-#include <GL/freeglut.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
-#include <cstdint>
-#include <cstdlib>
-#include <vector>
+#include <cmath>
 
-#include "app/input.h"
-#include "app/options.h"
-#include "app/overlay.h"
 #include "gfx/hud.h"
+#include "gfx/overlay.h"
+#include "state/input_flags.h"
+#include "state/options.h"
 #include "world/world.h"
+#include "world/world_options.h"
+#include "test_window.h"
 
 namespace {
 
@@ -22,66 +21,51 @@ using Rgb = std::array<int, 3>;
 // The back buffer, read so that (x, y) are overlay coordinates (top row first).
 struct Frame {
     std::vector<std::uint8_t> pixels;
-    void grab() {
-        pixels.assign(static_cast<std::size_t>(kSize) * kSize * 3, 0);
-        glFinish();
-        glReadBuffer(GL_BACK);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, kSize, kSize, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    }
-    Rgb at(int x, int y) const {
-        const std::size_t i = (static_cast<std::size_t>(kSize - 1 - y) * kSize + x) * 3;
-        return {pixels[i], pixels[i + 1], pixels[i + 2]};
-    }
-    // How many pixels of the box [x0, x1) x [y0, y1) satisfy `test`.
+    Rgb at(int x, int y) const { const std::size_t i = (static_cast<std::size_t>(kSize - 1 - y) * kSize + x) * 3; return {pixels[i], pixels[i + 1], pixels[i + 2]}; }
+    // How many pixels of the box [x0, x1) x [y0, y1) pass `test` (or, given `other`, differ from its).
     template <typename Test>
-    int count(int x0, int y0, int x1, int y1, Test test) const {
+    int count(int x0, int y0, int x1, int y1, Test test, const Frame* other = nullptr) const {
         int n = 0;
         for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x) n += test(at(x, y)) ? 1 : 0;
+            for (int x = x0; x < x1; ++x) n += other ? at(x, y) != other->at(x, y) : test(at(x, y));
         return n;
     }
+    int differences(const Frame& other, int x0, int y0, int x1, int y1) const { return count(x0, y0, x1, y1, [](const Rgb&) { return false; }, &other); }
 };
 
-bool isRed(const Rgb& p) { return p[0] > 200 && p[1] < 40 && p[2] < 40; }
-bool isGreen(const Rgb& p) { return p[1] > 200 && p[0] < 40 && p[2] < 40; }
-bool isBlue(const Rgb& p) { return p[2] > 200 && p[0] < 40 && p[1] < 40; }
+// A pure red (0), green (1) or blue (2) pixel.
+auto pure(int c) { return [c](const Rgb& p) { return p[c] > 200 && p[(c + 1) % 3] < 40 && p[(c + 2) % 3] < 40; }; }
+
+// A W x H viewport with the overlay's projection: y down, depth +-1000.
+void overlayProjection(int width, int height) {
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, width, height, 0, -1000, 1000);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
 
 // A 500 x 500 window with the game's buffers and lights, the overlay's
 // textures from the game's data folder, and a world without images.
 class Screens : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (glutGet(GLUT_INIT_STATE) == 0) {
-            int argc = 1;
-            char name[] = "gl_tests";
-            char* argv[] = {name, nullptr};
-            glutInit(&argc, argv);
-        }
-        glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH | GLUT_STENCIL);
-        glutInitWindowSize(kSize, kSize);
-        glutInitWindowPosition(0, 0);
-        glutCreateWindow("screens_test");
-        glutDisplayFunc([] {});
-        for (int i = 0; i < 10; ++i) glutMainLoopEvent();
-    }
-
     void SetUp() override {
-        std::srand(99);
+        if (glutGetWindow() == 0) {
+            openTestWindow(kSize, kSize, GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH | GLUT_STENCIL);
+            glutDisplayFunc([] {});
+            for (int i = 0; i < 10; ++i) glutMainLoopEvent();
+        }
         world = createWorld(WorldImages::Skip);
         overlay = createOverlay();
         ASSERT_EQ(chdir(VELTRANE_DATA_DIR), 0);
         overlay->loadTextures();
         resetOptions();
-        resetInput();
         gameState = 1;
-        // The lights and material tracking the game keeps on while the HUD draws.
-        const float origin[4] = {0.0f, 0.0f, 0.0f, 0.0f};
-        const float white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+        // The light and material tracking the game keeps on while the HUD draws.
+        const float origin[4] = {0.0f, 0.0f, 0.0f, 0.0f}, white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
         glLightfv(GL_LIGHT1, GL_POSITION, origin);
         for (GLenum part : {GL_AMBIENT, GL_DIFFUSE, GL_SPECULAR}) glLightfv(GL_LIGHT1, part, white);
-        glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 1);
-        glLightModelfv(GL_LIGHT_MODEL_AMBIENT, origin);
         for (GLenum cap : {GL_LIGHTING, GL_LIGHT1, GL_COLOR_MATERIAL, GL_DEPTH_TEST}) glEnable(cap);
     }
     void TearDown() override {
@@ -91,42 +75,62 @@ protected:
         setNebula(false);
     }
 
-    // A cleared frame in the overlay's projection; then the overlay pass as the game runs it.
-    void clearFrame(float grey) {
-        glViewport(0, 0, kSize, kSize);
+    // A cleared frame in the overlay's projection, then (unless `overlayToo` is false) the overlay pass.
+    void drawFrame(bool title, float grey = 0.0f, bool overlayToo = true) {
         glClearColor(grey, grey, grey, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(0, kSize, kSize, 0, -1000, 1000);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-    }
-    void drawFrame(bool title, float grey = 0.0f) {
-        clearFrame(grey);
+        overlayProjection(kSize, kSize);
+        if (!overlayToo) return;
         overlay->drawOverlay(kSize, kSize, title);
-        frame.grab();
+        frame.pixels = readBackBuffer(kSize, kSize);
     }
+
+    // The HUD of a 640 x 480 window in feedback mode: where each glyph starts and the box
+    // (left, bottom, right, top) of each polygon, in window pixels (y up) rounded to halves.
+    void drawHudForFeedback() {
+        std::vector<GLfloat> buffer(1 << 16);
+        glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D, buffer.data());
+        glRenderMode(GL_FEEDBACK);
+        overlayProjection(640, 480);
+        overlay->drawHud(640, 480);
+        glyphs.clear(), boxes.clear();
+        for (int i = 0, used = glRenderMode(GL_RENDER); i < used;) {
+            const bool glyph = static_cast<GLenum>(buffer[i++]) == GL_BITMAP_TOKEN;
+            std::array<float, 4> box = {1e9f, 1e9f, -1e9f, -1e9f};
+            for (int v = 0, n = glyph ? 1 : static_cast<int>(buffer[i++]); v < n; ++v, i += 3) {
+                const float x = std::round(buffer[i] * 2.0f) / 2.0f, y = std::round(buffer[i + 1] * 2.0f) / 2.0f;
+                box = {std::min(box[0], x), std::min(box[1], y), std::max(box[2], x), std::max(box[3], y)};
+            }
+            (glyph ? glyphs : boxes).push_back(box);
+        }
+    }
+    int glyphsFrom(float x, float y) const { return std::count_if(glyphs.begin(), glyphs.end(), [&](const auto& g) { return g[1] == y && g[0] >= x; }); }
+    bool hasBox(const std::array<float, 4>& box) const { return std::find(boxes.begin(), boxes.end(), box) != boxes.end(); }
 
     World* world = nullptr;
     Overlay* overlay = nullptr;
     Frame frame;
+    std::vector<std::array<float, 4>> glyphs, boxes;
 };
 
-TEST_F(Screens, HealthBarShowsAQuarterInGreenOrBlueOverRed) {
-    world->player->health = 0.25f;
-    drawFrame(false);
-    const int y = kSize - 17;
-    EXPECT_EQ(frame.count(80, y, 105, y + 1, isGreen), 25);
-    EXPECT_EQ(frame.count(105, y, 180, y + 1, isRed), 75);
-    EXPECT_FALSE(isRed(frame.at(79, y)));
-    EXPECT_FALSE(isRed(frame.at(180, y)));
-    EXPECT_EQ(frame.count(90, 470, 91, 496, isGreen), 20) << "rows 473 to 492";
+TEST_F(Screens, EndTextsAndTheCrossHairSitWhereTheyShould) {
+    world->gameOver = true;
+    setView(false);
+    pointerX = 100, pointerY = 200;
+    drawHudForFeedback();
+    // Glyph rows in window pixels, y up: "Game Over" from (W/2 - 49, H/2), the restart line from (W/2 - 66, H/2 + 50).
+    EXPECT_EQ(glyphsFrom(271, 240), 9);
+    EXPECT_EQ(glyphsFrom(254, 190), 25);
+    // Both arms centred on the pointer: 1 x 30 and 30 x 1.
+    EXPECT_TRUE(hasBox({99.5f, 265.0f, 100.5f, 295.0f}));
+    EXPECT_TRUE(hasBox({85.0f, 279.5f, 115.0f, 280.5f}));
 
-    world->player->invincible = true;
-    drawFrame(false);
-    EXPECT_EQ(frame.count(80, y, 105, y + 1, isBlue), 25);
-    EXPECT_EQ(frame.count(80, 470, 180, 496, isGreen), 0);
+    setView(true);
+    world->gameOver = false;
+    world->won = true;
+    drawHudForFeedback();
+    EXPECT_FALSE(hasBox({99.5f, 265.0f, 100.5f, 295.0f})) << "no cross-hair in the cockpit view";
+    EXPECT_EQ(glyphsFrom(171, 300), 37) << "the win line from (W/2 - 149, H/2 - 60)";
 }
 
 TEST_F(Screens, PauseMenuShowsEveryItemsVariantAndBlackSpacers) {
@@ -137,46 +141,35 @@ TEST_F(Screens, PauseMenuShowsEveryItemsVariantAndBlackSpacers) {
     drawFrame(false, 0.5f);
     const Frame menu = frame;
 
-    // The same rows drawn straight from the textures that should be chosen, the spacers left black.
-    const int rowItem[7] = {0, -1, 1, -1, 2, 3, 4};
-    const int variant[5] = {MenuOff, MenuOnSelected, MenuOff, MenuOff, MenuOff};
-    clearFrame(0.0f);
+    // The items drawn straight from the textures that should be chosen; rows 1 and 3 are black spacers.
+    const int itemRow[5] = {0, 2, 4, 5, 6};
+    drawFrame(false, 0.0f, false);
     glEnable(GL_TEXTURE_2D);
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    for (int row = 0; row < 7; ++row) {
-        if (rowItem[row] < 0) continue;
-        glBindTexture(GL_TEXTURE_2D, overlay->menuItemTextures[variant[rowItem[row]]][rowItem[row]]);
+    for (int item = 0; item < 5; ++item) {
+        glBindTexture(GL_TEXTURE_2D, overlay->menuItemTextures[item == 1 ? MenuOnSelected : MenuOff][item]);
         glLoadIdentity();
-        glTranslatef(250.0f, 300.0f + 23.0f * row, 0.0f);
+        glTranslatef(250.0f, 300.0f + 23.0f * itemRow[item], 0.0f);
         overlay->drawMenuQuad(256.0f, 23.0f);
     }
     glDisable(GL_TEXTURE_2D);
-    frame.grab();
-
-    for (int row = 0; row < 7; ++row) {
-        SCOPED_TRACE(row);
-        const int top = 300 + 23 * row - 11;
-        int differ = 0;
-        for (int y = top + 1; y < top + 22; ++y)
-            for (int x = 122; x < 378; ++x) differ += menu.at(x, y) != frame.at(x, y);
-        EXPECT_EQ(differ, 0);
-        EXPECT_EQ(menu.at(121, top + 11), (Rgb{128, 128, 128})) << "nothing of the row outside its 256 pixels";
-        EXPECT_EQ(menu.at(378, top + 11), (Rgb{128, 128, 128}));
-    }
+    frame.pixels = readBackBuffer(kSize, kSize);
+    for (int row = 0; row < 7; ++row) EXPECT_EQ(menu.differences(frame, 122, 300 + 23 * row - 10, 378, 300 + 23 * row + 11), 0) << row;
 }
 
-TEST_F(Screens, TitleScreenShowsThePromptAndLeavesTheGameLightsAlone) {
+// A quarter of the health bar in green (blue when invincible), the rest red; the title screen
+// shows its ship and leaves the game's lights as they were.
+TEST_F(Screens, HealthBarShowsItsShareAndTheTitleLeavesTheGameLightsAlone) {
+    world->player->health = 0.25f;
+    for (bool invincible : {false, true}) {
+        world->player->invincible = invincible;
+        drawFrame(false);
+        EXPECT_EQ(frame.count(80, kSize - 17, 105, kSize - 16, pure(invincible ? 2 : 1)), 25) << invincible;
+        EXPECT_EQ(frame.count(105, kSize - 17, 180, kSize - 16, pure(0)), 75) << invincible;
+    }
     gameState = 0;
     drawFrame(true);
-    EXPECT_EQ(overlay->hue, 0.5f);
-    // "Press 'Spacebar' to begin" starts at (151, 450), its baseline; glyphs may start up to 2 pixels right.
-    const auto notBlack = [](const Rgb& p) { return p[0] >= 4 || p[1] >= 4 || p[2] >= 4; };
-    const auto dim = [](const Rgb& p) { return p[0] + p[1] + p[2] <= 60; };
-    EXPECT_EQ(frame.count(120, 436, 151, 451, dim), 31 * 15);
-    EXPECT_LT(frame.count(151, 436, 154, 451, dim), 3 * 15);
-    EXPECT_GT(frame.count(151, 436, 340, 451, notBlack), 150);
-    EXPECT_GT(frame.count(100, 150, 400, 400, notBlack), 5000) << "the ship and its floor";
-
+    EXPECT_GT(frame.count(100, 150, 400, 400, [](const Rgb& p) { return p[0] + p[1] + p[2] > 60; }), 5000) << "the ship and its floor";
     for (GLenum cap : {GL_LIGHT3, GL_STENCIL_TEST, GL_CLIP_PLANE0, GL_BLEND}) EXPECT_FALSE(glIsEnabled(cap)) << cap;
     for (GLenum cap : {GL_LIGHT1, GL_LIGHTING, GL_DEPTH_TEST}) EXPECT_TRUE(glIsEnabled(cap)) << cap;
 }

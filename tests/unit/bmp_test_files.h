@@ -1,6 +1,9 @@
 #pragma once
 // Builds Windows bitmap files in memory for the reader and upload tests.
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <filesystem>
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -29,12 +32,10 @@ std::vector<std::uint8_t> makeBmp(const BmpLayout& l, PixelFn pixel)
     const int rows = l.height < 0 ? -l.height : l.height, bytesPerPixel = l.bitCount / 8;
     std::vector<std::uint8_t> out(start + row * rows, 0xEE);
     std::fill(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(start), 0);
-    out[0] = 'B';
-    out[1] = 'M';
-    const std::uint32_t fields[][2] = {{2, static_cast<std::uint32_t>(out.size())}, {10, static_cast<std::uint32_t>(start)},
-                                       {14, l.infoSize}, {18, static_cast<std::uint32_t>(l.width)},
-                                       {22, static_cast<std::uint32_t>(l.height)}, {26, 1u | l.bitCount << 16},
-                                       {30, l.compression}, {46, l.clrUsed}};
+    const std::uint32_t fields[][2] = {{0, 'B' | 'M' << 8}, {2, static_cast<std::uint32_t>(out.size())},
+                                       {10, static_cast<std::uint32_t>(start)}, {14, l.infoSize},
+                                       {18, static_cast<std::uint32_t>(l.width)}, {22, static_cast<std::uint32_t>(l.height)},
+                                       {26, 1u | l.bitCount << 16}, {30, l.compression}, {46, l.clrUsed}};
     for (const auto& field : fields) putU32(out, field[0], field[1]);
     for (std::size_t i = 0; i < (start - 54) / 4; ++i) putU32(out, 54 + i * 4, l.palette[i] & 0xFFFFFFu);
     for (int y = 0; y < rows; ++y)
@@ -49,4 +50,24 @@ inline bool writeTestFile(const std::string& path, const std::vector<std::uint8_
 {
     std::ofstream out(path, std::ios::binary);
     return static_cast<bool>(out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size())));
+}
+
+// `load(path)` on a good file, then on a malformed one, then on a missing one:
+// true, then false with one line naming the file, then the system's reason.
+template <class Load>
+void expectFileLoading(const std::string& name, const std::vector<std::uint8_t>& good,
+                       const std::vector<std::uint8_t>& malformed, Load load)
+{
+    const std::string path = (std::filesystem::temp_directory_path() / name).string();
+    ASSERT_TRUE(writeTestFile(path, good));
+    EXPECT_TRUE(load(path));
+    ASSERT_TRUE(writeTestFile(path, malformed));
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(load(path));
+    const std::string message = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(message.starts_with(path + ": ") && message.find('\n') == message.size() - 1) << "one line: " << message;
+    std::filesystem::remove(path);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(load(path));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), path + ": No such file or directory\n");
 }

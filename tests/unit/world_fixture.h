@@ -1,13 +1,18 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <string>
 
-#include "app/input.h"
-#include "app/options.h"
+#include "entities/random.h"
+#include "entities/wave_set.h"
+#include "gfx/overlay.h"
 #include "platform/recording_sound_backend.h"
-#include "platform/sound_backend.h"
+#include "state/input_flags.h"
+#include "state/options.h"
 #include "world/world.h"
+#include "world/world_options.h"
 
 // A fresh world without images, a seeded generator and a sound back end that
 // records every cue, for every test.
@@ -26,16 +31,45 @@ protected:
     }
 
     int laserShots() const {
-        int count = 0;
-        for (const auto& entry : sounds.entries()) count += entry.rfind("laser:", 0) == 0;
-        return count;
+        const auto& cues = sounds.entries();
+        return static_cast<int>(std::count_if(cues.begin(), cues.end(), [](const std::string& cue) { return cue.starts_with("laser:"); }));
     }
-    int activePlayerBolts() const {
-        int count = 0;
-        for (const auto& bolt : world->playerBolts) count += bolt.state == Active;
-        return count;
+    TurretBlock& block(int i) { return *world->waves->blocks[i]; }
+    CapitalShip& ship(int i) { return *world->waves->capitalShips[i]; }
+    // A player bolt at p, held there for the next step.
+    PlayerBolt& placePlayerBolt(int slot, const Vec3& p, const Vec3& direction) {
+        PlayerBolt& bolt = world->playerBolts[slot];
+        bolt.setPosition(p);
+        bolt.direction = direction;
+        bolt.state = Active;
+        bolt.hold = true;
+        return bolt;
     }
 
     RecordingSoundBackend sounds;
     World* world = nullptr;
 };
+
+// The same with the overlay, whose menu the input code steers.
+class OverlayWorldTest : public WorldTest {
+protected:
+    void SetUp() override { WorldTest::SetUp(); overlay = createOverlay(); }
+    void TearDown() override { destroyOverlay(); WorldTest::TearDown(); }
+    Overlay* overlay = nullptr;
+};
+
+// The normalized aim d with an enemy gun's scatter draws added to x, y and z in turn.
+inline Vec3 scatteredAim(Vec3 d) {
+    d.normalize();
+    d.x += randUnit() * 0.01f - 0.005f;
+    d.y += randUnit() * 0.01f - 0.005f;
+    d.z += randUnit() * 0.01f - 0.005f;
+    d.normalize();
+    return d;
+}
+
+inline void expectVec(const Vec3& actual, const Vec3& expected, float tolerance = 0.0f) {
+    EXPECT_NEAR(actual.x, expected.x, tolerance);
+    EXPECT_NEAR(actual.y, expected.y, tolerance);
+    EXPECT_NEAR(actual.z, expected.z, tolerance);
+}

@@ -1,5 +1,7 @@
-// image_gen <outdir>: writes every image file the game reads. The output is
-// the same, byte for byte, on every run.
+// image_gen <outdir>: writes every image file the game reads.
+// image_gen --icons <data dir> <icon root>: draws the desktop icons from the
+// images already in the data folder.
+// The output is the same, byte for byte, on every run.
 #include <chrono>
 #include <ctime>
 #include <cstdio>
@@ -7,14 +9,20 @@
 
 #include "capital_images.h"
 #include "hull_images.h"
+#include "icon_images.h"
 #include "menu_images.h"
 #include "sky_images.h"
 #include "title_images.h"
 
 int main(int argc, char** argv)
 {
+    if (argc == 4 && std::string(argv[1]) == "--icons") {
+        if (writeIconImages(argv[2], argv[3])) return 0;
+        std::fprintf(stderr, "image_gen: drawing the icons from %s into %s failed\n", argv[2], argv[3]);
+        return 1;
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <output folder> | --icons <data folder> <icon folder>\n", argv[0]);
         return 2;
     }
     const std::string outDir = argv[1];

@@ -65,3 +65,24 @@ bool writePpm(const std::string& path, const RgbImage& image)
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return std::fclose(file) == 0 && written;
 }
+
+RgbImage readPpm(const std::string& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return RgbImage(0, 0);
+    int width = 0, height = 0, maxValue = 0;
+    // The single whitespace byte after the maximum value ends the header.
+    const bool header = std::fscanf(file, "P6 %d %d %d", &width, &height, &maxValue) == 3 && maxValue == 255 &&
+                        width > 0 && height > 0 && width <= 16384 && height <= 16384 && std::fgetc(file) != EOF;
+    std::vector<std::uint8_t> bytes(header ? static_cast<std::size_t>(width) * height * 3 : 0);
+    const bool read = header && std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    std::fclose(file);
+    if (!read) return RgbImage(0, 0);
+    RgbImage image(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const std::uint8_t* texel = &bytes[(static_cast<std::size_t>(y) * width + x) * 3];
+            image.at(x, y) = {texel[0] / 255.0f, texel[1] / 255.0f, texel[2] / 255.0f};
+        }
+    return image;
+}

@@ -54,3 +54,7 @@ private:
 
 // Binary PPM: "P6\n<w> <h>\n255\n" then the RGB bytes. Returns false on an I/O error.
 bool writePpm(const std::string& path, const RgbImage& image);
+
+// Reads back a binary PPM as written above; a 0 x 0 image when the file is
+// missing or not such a PPM.
+RgbImage readPpm(const std::string& path);

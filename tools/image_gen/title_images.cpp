@@ -27,9 +27,11 @@ int fittingSize(const std::string& text, const char* font, int tracking, int max
     return 8;
 }
 
+}  // namespace
+
 // Chrome shading across the letter height: bright sky above a dark horizon line,
-// then a cool reflection below it. `v` runs 0 at the cap top to 1 at the baseline.
-Colour chrome(float v)
+// then a cool reflection below it.
+Colour titleChrome(float v)
 {
     const Colour sky{0.95f, 0.97f, 1.0f}, upper{0.55f, 0.62f, 0.75f};
     const Colour horizon{0.12f, 0.16f, 0.28f}, lower{0.30f, 0.70f, 0.95f}, base{0.85f, 0.95f, 1.0f};
@@ -37,8 +39,6 @@ Colour chrome(float v)
     if (v < 0.56f) return mix(upper, horizon, smoothstep(0.5f, 0.56f, v));
     return mix(lower, base, smoothstep(0.56f, 1.0f, v)) * (v < 0.62f ? smoothstep(0.56f, 0.62f, v) * 0.6f + 0.4f : 1.0f);
 }
-
-}  // namespace
 
 bool writeTitleImage(const std::string& outDir)
 {
@@ -62,7 +62,7 @@ bool writeTitleImage(const std::string& outDir)
             const float cover = letters.at(x, y);
             // Rim light: where the glyph's coverage falls off, the edge catches light.
             const float rim = std::clamp(innerGlow.at(x, y) * 2.0f - cover, 0.0f, 1.0f) * (1.0f - cover);
-            Colour c = chrome(std::clamp(v, 0.0f, 1.0f)) * cover;
+            Colour c = titleChrome(std::clamp(v, 0.0f, 1.0f)) * cover;
             c = c + Colour{0.25f, 0.65f, 1.0f} * (0.55f * rim);
             c = c + Colour{0.10f, 0.30f, 0.85f} * (0.9f * outerGlow.at(x, y) * (1.0f - cover));
             image.at(x, y) = c;

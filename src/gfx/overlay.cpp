@@ -1,7 +1,8 @@
-#include "app/overlay.h"
+#include "gfx/overlay.h"
 
-#include "app/options.h"
+#include "state/options.h"
 #include "world/world.h"
+#include "world/world_options.h"
 
 namespace {
 std::unique_ptr<Overlay> theOverlay;

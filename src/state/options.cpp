@@ -1,8 +1,6 @@
-#include "app/options.h"
+#include "state/options.h"
 
 #include <GL/gl.h>
-
-#include "world/world.h"
 
 int gameState = 0;
 bool optFullScreen = false;
@@ -24,19 +22,4 @@ void setNebula(bool flag) {
 
 void toggleInvert() { optInvert = !optInvert; }
 
-void toggleInvincible() {
-    if (World* world = getWorld()) world->player->invincible = !world->player->invincible;
-    optInvincible = !optInvincible;
-}
-
 void setView(bool cockpit) { optView = cockpit; }
-
-void resetOptions() {
-    gameState = 0;
-    optFullScreen = false;
-    optNebula = false;
-    optInvert = false;
-    World* world = getWorld();
-    optInvincible = world != nullptr && world->player->invincible;
-    optView = true;
-}

@@ -2,7 +2,9 @@
 
 // Game-flow state and the player's options: plain globals by design, read
 // by the frame loop, the render pass and the overlay, written by the input
-// handlers and the options menu. They start at their defaults every run.
+// handlers and the options menu. They start at their defaults every run;
+// the invincibility toggle and the reset, which also reach the player's
+// ship, live in world/world_options.h.
 
 // 0 while the title screen is shown, 1 from the moment the game starts.
 extern int gameState;
@@ -17,9 +19,5 @@ void setFullScreen(bool flag);
 // Switches the coloured fog on or off at once.
 void setNebula(bool flag);
 void toggleInvert();
-// Flips the ship's own flag and, independently, the menu's.
-void toggleInvincible();
 // The camera follows at the next frame.
 void setView(bool cockpit);
-// Back to the start-up values (tests and start-up).
-void resetOptions();

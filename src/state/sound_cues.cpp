@@ -1,4 +1,4 @@
-#include "app/sound.h"
+#include "state/sound_cues.h"
 
 #include "platform/sound_backend.h"
 

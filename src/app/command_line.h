@@ -1,0 +1,18 @@
+#pragma once
+#include <optional>
+#include <string>
+
+// What the command line asks of the game. GLUT's own X options (-display,
+// -geometry, ...) are let through for glutInit, which takes them out of argv.
+struct CommandLine {
+    enum class Action { Play, ShowHelp, ShowVersion, Reject };
+    Action action = Action::Play;
+    std::string rejected;       // the argument that made the line invalid
+    bool missingValue = false;  // a GLUT option given last, without its value
+};
+
+CommandLine parseCommandLine(int argc, const char* const* argv);
+
+// Answers --help, --version and a bad argument on stdout/stderr before any
+// window opens; returns the exit status then, nothing when the game should start.
+std::optional<int> answerCommandLine(int argc, const char* const* argv);

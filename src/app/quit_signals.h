@@ -1,0 +1,10 @@
+#pragma once
+
+// SIGINT (Ctrl+C), SIGTERM (a logout, `timeout`, `kill`) and SIGHUP (the
+// terminal went away) ask the game to end. The handler only records the
+// signal; the main loop notices it before the next frame and returns, so the
+// game ends as it does when its window is closed, releasing the sound. A
+// second signal ends the process at once, for a game that is stuck.
+void installQuitSignals();
+// The signal that asked the game to end, or 0.
+int quitSignal();

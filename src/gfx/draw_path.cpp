@@ -1,0 +1,3 @@
+#include "gfx/draw_path.h"
+
+DrawPath drawPath = DrawPath::Batched;

@@ -37,7 +37,9 @@ struct SpecialKeysyms {
 };
 
 SpecialKeysyms keysymsForSpecial(int key) {
-    if (key >= GLUT_KEY_F1 && key <= GLUT_KEY_F12) return {XK_F1 + (key - GLUT_KEY_F1), NoSymbol};
+    if (key >= GLUT_KEY_F1 && key <= GLUT_KEY_F12) {
+        return {static_cast<KeySym>(XK_F1 + (key - GLUT_KEY_F1)), NoSymbol};
+    }
     switch (key) {
         case GLUT_KEY_LEFT: return {XK_Left, XK_KP_Left};
         case GLUT_KEY_UP: return {XK_Up, XK_KP_Up};

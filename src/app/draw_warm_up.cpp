@@ -7,10 +7,13 @@
 #include "app/frame_loop.h"
 #include "gfx/overlay.h"
 #include "state/input_flags.h"
+#include "state/options.h"
 #include "world/render_pass.h"
 
 namespace {
 constexpr GLbitfield kAllBuffers = GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT;
+// The world passes run so far since start-up; none are due before it.
+int worldPassesRun = kWorldWarmUpPasses;
 
 // Runs `draw` with everything it may change saved and put back afterwards.
 void drawAndPutBack(int width, int height, const std::function<void()>& draw) {
@@ -18,6 +21,8 @@ void drawAndPutBack(int width, int height, const std::function<void()>& draw) {
     const float hue = overlay.hue;
     const bool titleMode = overlay.titleMode;
     const bool wireframeWas = wireframe;
+    const bool cockpitWas = optView;
+    const int cameraWas = cameraMode;
     // The next frame starts from the GL state it would have had without the warm-up.
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glViewport(0, 0, width, height);
@@ -26,6 +31,8 @@ void drawAndPutBack(int width, int height, const std::function<void()>& draw) {
     glClear(kAllBuffers);
     glPopAttrib();
     wireframe = wireframeWas;
+    optView = cockpitWas;
+    cameraMode = cameraWas;
     overlay.hue = hue;
     overlay.titleMode = titleMode;
 }
@@ -43,18 +50,39 @@ void warmUpTitle(int width, int height) {
     });
 }
 
-void warmUpWorld(int width, int height) {
+void warmUpWorldPass(int width, int height, int pass) {
+    const bool cockpit = (pass & 4) == 0;
+    const bool fog = (pass & 2) != 0;
+    const bool lines = (pass & 1) != 0;
     drawAndPutBack(width, height, [&] {
-        for (const bool fog : {false, true}) {
-            for (const bool lines : {false, true}) {
-                glClear(kAllBuffers);
-                wireframe = lines;
-                if (fog) glEnable(GL_FOG);
-                drawWorldView();
-                if (fog) glDisable(GL_FOG);
-                drawOverlayOnly(width, height, false);
-            }
+        optView = cockpit;
+        chooseCameraMode();
+        wireframe = lines;
+        // Twice: the first frame of play starts from the state the title or
+        // start-up left, every later one from the state the frame before left.
+        for (int frame = 0; frame < 2; ++frame) {
+            glClear(kAllBuffers);
+            if (fog) glEnable(GL_FOG);
+            drawWorldView(WorldDraw::WithEffectSamples);
+            if (fog) glDisable(GL_FOG);
+            drawOverlayOnly(width, height, false);
         }
         glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     });
+}
+
+void warmUpWorld(int width, int height) {
+    for (int pass = 0; pass < kWorldWarmUpPasses; ++pass) warmUpWorldPass(width, height, pass);
+}
+
+void beginWorldWarmUp() { worldPassesRun = 0; }
+
+bool warmUpNextWorldPass(int width, int height) {
+    if (worldPassesRun >= kWorldWarmUpPasses) return false;
+    warmUpWorldPass(width, height, worldPassesRun++);
+    return true;
+}
+
+void finishWorldWarmUp(int width, int height) {
+    while (warmUpNextWorldPass(width, height)) continue;
 }

@@ -5,12 +5,26 @@
 // 40 ms in the first title frame, 65 ms in the first frame of play and 130 ms
 // in the first frame with the nebula on. The warm-up draws each kind of frame
 // once into the back buffer, which is cleared and never shown, so no frame of
-// the game pays for the compiling. Nothing of the game changes: the world is
-// drawn, not stepped, menu navigation does not run, and the GL state, the
-// wireframe flag and the overlay's hue and title flag are put back.
+// the game pays for the compiling: the world in both views, fogged and plain,
+// filled and in wireframe, with a bolt of each kind, a spark and the glow.
+// Nothing of the game changes: the world is drawn, not stepped, the samples
+// belong to no pool, no random number is drawn, menu navigation does not run,
+// and the GL state, the wireframe flag, the view, the glow level and the
+// overlay's hue and title flag are put back.
 
 // The title screen: cheap enough to run before the first frame.
 void warmUpTitle(int width, int height);
-// The world with its HUD, with and without fog, filled and in wireframe:
-// run once the title is up, so the window shows without waiting for it.
+// The world with its HUD in one kind of frame: pass 0 to 7 chooses the
+// cockpit or chase view, fog or none, filled or wireframe. Run once the title
+// is up, a pass between two title frames, so neither the window's first
+// picture nor any one title frame waits for all the compiling.
+constexpr int kWorldWarmUpPasses = 8;
+void warmUpWorldPass(int width, int height, int pass);
+// Every pass at once.
 void warmUpWorld(int width, int height);
+
+// The passes in turn, from start-up: the next one, while any is left (and
+// whether one ran), or all that are left, before the first frame of play.
+void beginWorldWarmUp();
+bool warmUpNextWorldPass(int width, int height);
+void finishWorldWarmUp(int width, int height);

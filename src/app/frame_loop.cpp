@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <GL/freeglut.h>
 
+#include "app/draw_warm_up.h"
 #include "app/frame_pacing.h"
 #include "app/gamepads.h"
 #include "app/glut_callbacks.h"
@@ -81,10 +82,12 @@ void runFrameWork() {
 }
 
 void displayFrame() {
-    const std::int64_t start = frameClockTicks();
     releaseKeysLetGo();
     // The controllers write the same flags as the keys, before the frame reads them.
     pollGamepads();
+    // Play begun while the title was still warming up: the rest comes first.
+    if (gameState == 1) finishWorldWarmUp(kWindowSize, kWindowSize);
+    const std::int64_t start = frameClockTicks();
     runFrameWork();
     const std::int64_t end = frameClockTicks();
     lastFrameWorkNs = end - start;

@@ -59,16 +59,17 @@ void setFixedGlState() {
     glFogf(GL_FOG_END, 2000.0f);
     glDisable(GL_FOG);
 }
-// The warm-up's few hundred milliseconds of compiling would hold back the
-// window's first picture: it runs right after the first title frame is on
-// screen, between two frames. A game started before any frame was drawn
-// warms up before that first frame instead, so no frame of play pays.
-void warmUpAfterFirstFrame(int) {
+// The warm-up's compiling would hold back the window's first picture and
+// then a title frame: its passes run one at a time, between title frames,
+// from the first title frame on. A game begun before they are done finishes
+// them before its first frame (the frame loop sees to it).
+void warmUpBetweenTitleFrames(int) {
+    if (glutGetWindow() == 0) return;  // closed: nothing is left to draw into
     if (framesDrawn == 0 && gameState == 0) {
-        glutTimerFunc(1, warmUpAfterFirstFrame, 0);
+        glutTimerFunc(1, warmUpBetweenTitleFrames, 0);
         return;
     }
-    warmUpWorld(kWindowSize, kWindowSize);
+    if (gameState == 0 && warmUpNextWorldPass(kWindowSize, kWindowSize)) glutTimerFunc(1, warmUpBetweenTitleFrames, 0);
 }
 }  // namespace
 
@@ -102,7 +103,8 @@ void startUp(int& argc, char** argv) {
 
     createOverlay()->loadTextures();
     warmUpTitle(kWindowSize, kWindowSize);
-    glutTimerFunc(0, warmUpAfterFirstFrame, 0);
+    beginWorldWarmUp();
+    glutTimerFunc(0, warmUpBetweenTitleFrames, 0);
 
     installMixerSound();
     // The game ends through exit(): release the mixer and its loader thread then.

@@ -176,6 +176,12 @@ void TurretBlock::shareTextures(const TurretBlock& source) {
     bumpTexture = source.bumpTexture;
 }
 
+void TurretBlock::loadCounterTexture() {
+    if (!counterDisplay) return;
+    buildCounterImage(counterImage);
+    uploadCounterImage();
+}
+
 void TurretBlock::uploadCounterImage() {
     glEnable(GL_TEXTURE_2D);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);

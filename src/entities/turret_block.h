@@ -54,6 +54,11 @@ public:
     // Set when counterImage changed and must be uploaded by the next draw.
     bool counterImageDirty = false;
 
+    // Makes a counter block's texture from its image as it stands, at start-up:
+    // every draw then finds the texture as play will use it, so the start-up
+    // warm-up meets it too and the first frame of play uploads nothing.
+    void loadCounterTexture();
+
 private:
     // Puts turret k at the centre of face k (+x, -x, +y, -y, +z, -z), with its box.
     void placeTurrets();

@@ -112,5 +112,6 @@ void WaveSet::loadTextures() {
         } else {
             blocks[i]->shareTextures(*blocks[0]);
         }
+        blocks[i]->loadCounterTexture();
     }
 }

@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <vector>
+
 #include "assets/player_mesh_tables.h"
 #include "gfx/draw_path.h"
 #include "gfx/material_colours.h"
@@ -27,23 +29,51 @@ void drawTrianglesOneByOne() {
     }
 }
 
+// Every triangle's three corners in draw order, position and normal side by
+// side, built once. The positions are the table's doubles as floats, as the
+// GL stores them when they are given one by one.
+struct MeshCorners {
+    std::vector<float> positions;
+    std::vector<float> normals;
+};
+
+const MeshCorners& meshCorners() {
+    static const MeshCorners corners = [] {
+        MeshCorners built;
+        for (const auto& triangle : playerTriangles) {
+            for (int corner = 0; corner < 3; ++corner) {
+                const double* v = playerVertices[triangle[corner * 2]];
+                const float* n = playerNormals[triangle[corner * 2 + 1]];
+                built.positions.insert(built.positions.end(), {static_cast<float>(v[0]), static_cast<float>(v[1]), static_cast<float>(v[2])});
+                built.normals.insert(built.normals.end(), n, n + 3);
+            }
+        }
+        return built;
+    }();
+    return corners;
+}
+
 // The same triangles in the same order, with one material change and one
-// glBegin per run of triangles that share a material: setting a material to
-// the values it already holds changes nothing.
+// draw per run of triangles that share a material: setting a material to the
+// values it already holds changes nothing. Drawn from arrays, the mesh never
+// passes through the GL's buffer of one-by-one vertices, whose filling up in
+// the middle of a run can make a software GL compile a new program mid-game.
 void drawTrianglesByMaterialRuns() {
+    const MeshCorners& corners = meshCorners();
+    glVertexPointer(3, GL_FLOAT, 0, corners.positions.data());
+    glNormalPointer(GL_FLOAT, 0, corners.normals.data());
+    glEnableClientState(GL_NORMAL_ARRAY);
     int i = 0;
     while (i < kPlayerTriangleCount) {
         const int material = playerTriangleMaterials[i];
+        const int first = i;
+        while (i < kPlayerTriangleCount && playerTriangleMaterials[i] == material) ++i;
         applyPlayerMaterial(material);
-        glBegin(GL_TRIANGLES);
-        for (; i < kPlayerTriangleCount && playerTriangleMaterials[i] == material; ++i) {
-            for (int corner = 0; corner < 3; ++corner) {
-                glNormal3fv(playerNormals[playerTriangles[i][corner * 2 + 1]]);
-                glArrayElement(playerTriangles[i][corner * 2]);
-            }
-        }
-        glEnd();
+        glDrawArrays(GL_TRIANGLES, first * 3, (i - first) * 3);
     }
+    glDisableClientState(GL_NORMAL_ARRAY);
+    // The last corner's normal stays current, as after giving it on its own.
+    glNormal3fv(&corners.normals[corners.normals.size() - 3]);
 }
 }  // namespace
 
@@ -59,8 +89,8 @@ void drawPlayerMesh() {
     // the gain the game's faint lights are made for.
     glDisable(GL_NORMALIZE);
     glFrontFace(GL_CCW);
-    glVertexPointer(3, GL_DOUBLE, sizeof playerVertices[0], playerVertices);
     if (drawPath == DrawPath::OneByOne) {
+        glVertexPointer(3, GL_DOUBLE, sizeof playerVertices[0], playerVertices);
         drawTrianglesOneByOne();
     } else {
         drawTrianglesByMaterialRuns();

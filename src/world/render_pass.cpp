@@ -71,7 +71,7 @@ void renderWorldPass() {
     drawWorldView();
 }
 
-void drawWorldView() {
+void drawWorldView(WorldDraw how) {
     World* world = getWorld();
     glPolygonMode(GL_FRONT_AND_BACK, wireframe ? GL_LINE : GL_FILL);
 
@@ -99,5 +99,9 @@ void drawWorldView() {
     gluLookAt(eye.x, eye.y, eye.z, centre.x, centre.y, centre.z, up.x, up.y, up.z);
     glGetDoublev(GL_MODELVIEW_MATRIX, savedModelview);
 
-    world->draw();
+    if (how == WorldDraw::WithEffectSamples) {
+        world->drawWithEffectSamples();
+    } else {
+        world->draw();
+    }
 }

@@ -13,9 +13,11 @@ extern int renderViewportHeight;
 // The frame's world half: camera mode, fog colour, the held keys applied to
 // the ship, one game step, then projection, camera and the world's drawing.
 void renderWorldPass();
+// How the world is drawn: as it stands, or with the warm-up's sample effects.
+enum class WorldDraw { AsItStands, WithEffectSamples };
 // The pass's drawing half alone: projection, head light, camera and the world.
 // Benchmarks and picture tests draw a fixed scene with it, without stepping.
-void drawWorldView();
+void drawWorldView(WorldDraw how = WorldDraw::AsItStands);
 
 // The cockpit or chase camera, as the view option says.
 void chooseCameraMode();

@@ -38,6 +38,9 @@ public:
     void update();
     // Draws the world for one frame under the camera set by the render pass.
     void draw();
+    // Draws as draw() does with a bolt of each kind and a spark added to the
+    // effects, and changes nothing in the world: the start-up warm-up's draw.
+    void drawWithEffectSamples();
     void loadTextures();
 
     bool isGameOver() const { return gameOver; }

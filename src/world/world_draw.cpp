@@ -7,6 +7,7 @@
 #include "gfx/bolt_lines.h"
 #include "gfx/draw_path.h"
 #include "gfx/eye_point.h"
+#include "gfx/particle.h"
 #include "gfx/particle_batch.h"
 #include "gfx/skybox.h"
 #include "state/options.h"
@@ -21,14 +22,46 @@ constexpr float kGlowZoomStep = 0.04f;
 BoltLines boltLines;
 ParticleBatch particleBatch;
 
+// Stand-ins the warm-up adds to the effects: a bolt of each kind and a spark
+// a little ahead of the eye, so its draw meets the GL state of every draw of
+// play. They belong to no pool and are never stepped; the spark has no random
+// flip, so drawing it takes no rand() draw.
+struct EffectSamples {
+    PlayerBolt playerBolt;
+    EnemyBolt enemyBolt;
+    Particle spark;
+};
+EffectSamples* samples = nullptr;
+
+void placeSamples(EffectSamples& effects, const PlayerShip& ship) {
+    const Vec3 ahead = eyeInModelSpace() + ship.getForward() * 20.0f;
+    for (Bolt* bolt : {static_cast<Bolt*>(&effects.playerBolt), static_cast<Bolt*>(&effects.enemyBolt)}) {
+        bolt->position = ahead;
+        bolt->direction = ship.getForward();
+        bolt->state = Active;
+    }
+    effects.spark.position = ahead;
+    effects.spark.size = 0.2f;
+    effects.spark.red = effects.spark.green = effects.spark.blue = effects.spark.alpha = 1.0f;
+    effects.spark.state = Active;
+}
+
 void drawBolts(World& world) {
     if (drawPath == DrawPath::OneByOne) {
         for (PlayerBolt& bolt : world.playerBolts) bolt.draw();
         for (EnemyBolt& bolt : world.enemyBolts) bolt.draw();
+        if (samples != nullptr) {
+            samples->playerBolt.draw();
+            samples->enemyBolt.draw();
+        }
         return;
     }
     for (const PlayerBolt& bolt : world.playerBolts) boltLines.add(bolt);
     for (const EnemyBolt& bolt : world.enemyBolts) boltLines.add(bolt);
+    if (samples != nullptr) {
+        boltLines.add(samples->playerBolt);
+        boltLines.add(samples->enemyBolt);
+    }
     boltLines.draw();
 }
 
@@ -92,12 +125,14 @@ void drawParticles(World& world, bool withTrails) {
         if (withTrails) {
             for (EngineTrail& trail : world.trails) trail.draw();
         }
+        if (samples != nullptr) samples->spark.draw();
         return;
     }
     for (Explosion& explosion : world.explosions) explosion.addTo(particleBatch);
     if (withTrails) {
         for (EngineTrail& trail : world.trails) trail.addTo(particleBatch);
     }
+    if (samples != nullptr) particleBatch.add(samples->spark);
     particleBatch.draw();
 }
 }  // namespace
@@ -148,4 +183,19 @@ void World::draw() {
     glEnable(GL_DEPTH_TEST);
     glDisable(GL_BLEND);
     if (fogWasOn) glEnable(GL_FOG);
+}
+
+void World::drawWithEffectSamples() {
+    EffectSamples effects;
+    placeSamples(effects, *player);
+    // The glow shows too, where the view shows it, at its lowest level.
+    const int glowWas = glowLevel;
+    const bool pitchedWas = pitchedThisFrame;
+    glowLevel = 1;
+    pitchedThisFrame = false;
+    samples = &effects;
+    draw();
+    samples = nullptr;
+    glowLevel = glowWas;
+    pitchedThisFrame = pitchedWas;
 }

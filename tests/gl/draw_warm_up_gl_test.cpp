@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "app/draw_warm_up.h"
 #include "game_window.h"
 #include "gfx/overlay.h"
+#include "state/options.h"
+#include "world/world.h"
 #include "test_window.h"
 #include "world/render_pass.h"
 
@@ -24,17 +28,33 @@ std::vector<std::uint8_t> drawTitleAndWorld() {
 }
 }  // namespace
 
-// The warm-up draws the world, fogged and in wireframe, then puts everything
-// back: the frames after it are the ones they would have been, to the bit.
+// The warm-up draws the world in both views, fogged and in wireframe, with
+// sample bolts, a spark and the glow, then puts everything back: the frames
+// after it are the ones they would have been, to the bit, in either view, and
+// it takes no random number.
 TEST(DrawWarmUp, LeavesTheFramesAfterItAsTheyWouldHaveBeen) {
     startGameForTest();
     Overlay& overlay = *getOverlay();
-    drawTitleAndWorld();  // both frames then start from the state a world frame leaves
-    const float hue = overlay.hue;
-    const std::vector<std::uint8_t> unwarmed = drawTitleAndWorld();
+    World& world = *getWorld();
+    for (const bool cockpit : {true, false}) {
+        setView(cockpit);
+        chooseCameraMode();
+        world.glowLevel = 3;
+        drawTitleAndWorld();  // both frames then start from the state a world frame leaves
+        const float hue = overlay.hue;
+        world.glowLevel = 3;
+        const std::vector<std::uint8_t> unwarmed = drawTitleAndWorld();
 
-    overlay.hue = hue;
-    warmUpTitle(kSize, kSize);
-    warmUpWorld(kSize, kSize);
-    EXPECT_TRUE(drawTitleAndWorld() == unwarmed) << "the warm-up changed the frames after it";
+        overlay.hue = hue;
+        world.glowLevel = 3;
+        std::srand(11);
+        warmUpTitle(kSize, kSize);
+        warmUpWorld(kSize, kSize);
+        const int next = std::rand();
+        std::srand(11);
+        EXPECT_EQ(next, std::rand()) << "the warm-up drew a random number";
+        EXPECT_EQ(optView, cockpit);
+        EXPECT_EQ(world.glowLevel, 3);
+        EXPECT_TRUE(drawTitleAndWorld() == unwarmed) << "the warm-up changed the frames after it, cockpit " << cockpit;
+    }
 }

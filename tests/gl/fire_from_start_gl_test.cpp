@@ -25,13 +25,18 @@ bool aliasPlaying(const char* alias) {
     auto* mixer = dynamic_cast<MixerSoundBackend*>(&soundBackend());
     return mixer != nullptr && Mix_Playing(mixer->aliasChannel(alias)) != 0;
 }
-}  // namespace
 
-// The space bar starts the game before the first frame is drawn and fire is
+// The space bar starts the game after `titleFrames` title frames and fire is
 // held from then on, while the music is still decoding: the battle music, the
-// siren and the first laser shots are all asked for in the first frame.
-TEST(FireFromStart, NoFrameWorksLongerThanItsBudget) {
+// siren and the first laser shots are all asked for in the first frame of
+// play. Every frame's drawing was compiled by the start-up warm-up, whose
+// passes run between title frames and, when play begins first, before it.
+void holdFireFromTheStart(int titleFrames) {
+    // As on a machine that has never run the game: Mesa's disk cache of
+    // compiled programs would otherwise hide a draw the warm-up missed.
+    setenv("MESA_SHADER_CACHE_DISABLE", "true", 1);
     startGameForTest();
+    runFrames(titleFrames);
     handleKeyDown(' ');  // leaves the title screen
     handleKeyDown(' ');  // and holds fire
     ASSERT_EQ(gameState, 1);
@@ -51,6 +56,12 @@ TEST(FireFromStart, NoFrameWorksLongerThanItsBudget) {
     EXPECT_TRUE(aliasPlaying("background0.mp3"));
     EXPECT_FALSE(aliasPlaying("title.mp3"));
 }
+}  // namespace
+
+TEST(FireFromStart, NoFrameWorksLongerThanItsBudget) { holdFireFromTheStart(0); }
+
+// Two title frames: part of the warm-up has run between them, the rest has not.
+TEST(FireFromStart, AfterTwoTitleFramesNoFrameWorksLongerThanItsBudget) { holdFireFromTheStart(2); }
 
 // SDL's disk driver writes the mixed stream, paced like a device, from the
 // moment the device opens: the first sound in it tells when the music began.

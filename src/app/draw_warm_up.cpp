@@ -9,6 +9,7 @@
 #include "state/input_flags.h"
 #include "state/options.h"
 #include "world/render_pass.h"
+#include "world/world.h"
 
 namespace {
 constexpr GLbitfield kAllBuffers = GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT;
@@ -18,11 +19,15 @@ int worldPassesRun = kWorldWarmUpPasses;
 // Runs `draw` with everything it may change saved and put back afterwards.
 void drawAndPutBack(int width, int height, const std::function<void()>& draw) {
     Overlay& overlay = *getOverlay();
+    World& world = *getWorld();
     const float hue = overlay.hue;
     const bool titleMode = overlay.titleMode;
+    const float creditScroll = overlay.creditScroll;
+    const int menuIndex = overlay.menuIndex;
     const bool wireframeWas = wireframe;
     const bool cockpitWas = optView;
     const int cameraWas = cameraMode;
+    const bool pausedWas = world.paused;
     // The next frame starts from the GL state it would have had without the warm-up.
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glViewport(0, 0, width, height);
@@ -33,8 +38,11 @@ void drawAndPutBack(int width, int height, const std::function<void()>& draw) {
     wireframe = wireframeWas;
     optView = cockpitWas;
     cameraMode = cameraWas;
+    world.paused = pausedWas;
     overlay.hue = hue;
     overlay.titleMode = titleMode;
+    overlay.creditScroll = creditScroll;
+    overlay.menuIndex = menuIndex;
 }
 
 void drawOverlayOnly(int width, int height, bool titleFlag) {
@@ -54,18 +62,22 @@ void warmUpWorldPass(int width, int height, int pass) {
     const bool cockpit = (pass & 4) == 0;
     const bool fog = (pass & 2) != 0;
     const bool lines = (pass & 1) != 0;
+    World& world = *getWorld();
     drawAndPutBack(width, height, [&] {
         optView = cockpit;
         chooseCameraMode();
         wireframe = lines;
-        // Twice: the first frame of play starts from the state the title or
-        // start-up left, every later one from the state the frame before left.
-        for (int frame = 0; frame < 2; ++frame) {
+        // Three frames: the first frame of play starts from the state the
+        // title or start-up left, a later one from the state the frame before
+        // left; the middle one shows the pause menu, as the nebula's fog does
+        // the HUD, and the last meets the state the menu leaves.
+        for (const bool menu : {false, true, false}) {
+            world.paused = menu;
             glClear(kAllBuffers);
             if (fog) glEnable(GL_FOG);
             drawWorldView(WorldDraw::WithEffectSamples);
-            if (fog) glDisable(GL_FOG);
             drawOverlayOnly(width, height, false);
+            if (fog) glDisable(GL_FOG);
         }
         glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     });

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <utility>
 #include <vector>
@@ -26,12 +27,18 @@ bool aliasPlaying(const char* alias) {
     return mixer != nullptr && Mix_Playing(mixer->aliasChannel(alias)) != 0;
 }
 
+// A press during play, just before frame `frame` of it is drawn.
+struct Press {
+    int frame;
+    void (*act)();
+};
+
 // The space bar starts the game after `titleFrames` title frames and fire is
 // held from then on, while the music is still decoding: the battle music, the
 // siren and the first laser shots are all asked for in the first frame of
 // play. Every frame's drawing was compiled by the start-up warm-up, whose
 // passes run between title frames and, when play begins first, before it.
-void holdFireFromTheStart(int titleFrames) {
+void holdFireFromTheStart(int titleFrames, std::initializer_list<Press> presses) {
     // As on a machine that has never run the game: Mesa's disk cache of
     // compiled programs would otherwise hide a draw the warm-up missed.
     setenv("MESA_SHADER_CACHE_DISABLE", "true", 1);
@@ -43,25 +50,54 @@ void holdFireFromTheStart(int titleFrames) {
 
     constexpr int kFrames = 100;  // five seconds of play
     std::vector<double> workMs;
-    for (long long seen = framesDrawn; static_cast<int>(workMs.size()) < kFrames;) {
-        mainLoopTurn();
-        if (std::exchange(seen, framesDrawn) != framesDrawn) workMs.push_back(static_cast<double>(lastFrameWorkNs) / 1e6);
+    while (static_cast<int>(workMs.size()) < kFrames) {
+        for (const Press& press : presses) {
+            if (press.frame == static_cast<int>(workMs.size())) press.act();
+        }
+        runFrames(1);
+        workMs.push_back(static_cast<double>(lastFrameWorkNs) / 1e6);
     }
     const auto worst = std::max_element(workMs.begin(), workMs.end());
     std::printf("frame work over %d frames: worst %.1f ms (frame %d), first %.1f ms\n", kFrames, *worst,
                 static_cast<int>(worst - workMs.begin()) + 1, workMs.front());
     EXPECT_LT(*worst, kFrameBudgetMs);
+}
+
+void tapSpecial(int key) {
+    handleSpecialDown(key);
+    handleSpecialUp(key);
+}
+}  // namespace
+
+TEST(FireFromStart, NoFrameWorksLongerThanItsBudget) {
+    holdFireFromTheStart(0, {});
     // The music decoded in the background and started and stopped as asked:
     // the title, stopped while it was loading, stays stopped.
     EXPECT_TRUE(aliasPlaying("background0.mp3"));
     EXPECT_FALSE(aliasPlaying("title.mp3"));
 }
-}  // namespace
 
-TEST(FireFromStart, NoFrameWorksLongerThanItsBudget) { holdFireFromTheStart(0); }
-
-// Two title frames: part of the warm-up has run between them, the rest has not.
-TEST(FireFromStart, AfterTwoTitleFramesNoFrameWorksLongerThanItsBudget) { holdFireFromTheStart(2); }
+// After two title frames part of the warm-up has run and the rest has not;
+// then every key that changes what is drawn is pressed once. Not full screen,
+// whose first frame fills five times the pixels, nor the ship's death, whose
+// explosion covers the screen: both cost fill, not compiling, 25-42 ms here.
+TEST(FireFromStart, AfterTwoTitleFramesNoKeyMakesAFrameWorkLongerThanItsBudget) {
+    holdFireFromTheStart(2, {
+        {5, [] { handleKeyDown('p'); }},  // the pause menu
+        {8, [] { tapSpecial(KeyDown); }},  // its cursor moves
+        {10, [] { tapSpecial(KeyDown); }},
+        {15, [] { handleKeyDown('p'); }},
+        {20, [] { handleKeyDown('3'), handleSpecialDown(KeyUp); }},  // the chase view's glow
+        {30, [] { handleSpecialUp(KeyUp); }},
+        {35, [] { handleKeyDown('0'); }},  // wireframe
+        {40, [] { handleKeyDown('f'); }},  // the nebula, then its menu
+        {45, [] { handleKeyDown('p'); }},
+        {50, [] { handleKeyDown('p'); }},
+        {55, [] { handleKeyDown('0'), handleKeyDown('f'); }},
+        {60, [] { handleKeyDown('\\'); }},  // won: the credits
+        {70, [] { handleKeyDown('r'); }},
+    });
+}
 
 // SDL's disk driver writes the mixed stream, paced like a device, from the
 // moment the device opens: the first sound in it tells when the music began.

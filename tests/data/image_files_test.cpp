@@ -1,5 +1,4 @@
-// The generated files: the images' names, sizes and formats, and that both
-// generators write the same bytes every time.
+// Both generators write the same bytes every time, and nothing but their files.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,21 +10,10 @@
 using image_test::dataPath;
 using image_test::readBytes;
 
-TEST(ImageFiles, EveryPpmHasItsSizeAndAPlainHeader) {
-    for (const image_test::ExpectedImage& expected : image_test::generatedImages()) {
-        if (expected.width == 0) continue;
-        const std::vector<std::uint8_t> bytes = readBytes(dataPath(expected.name));
-        const std::string header = "P6\n" + std::to_string(expected.width) + " " + std::to_string(expected.height) + "\n255\n";
-        EXPECT_EQ(bytes.size(), header.size() + static_cast<std::size_t>(expected.width) * expected.height * 3) << expected.name;
-        EXPECT_EQ(std::string(bytes.begin(), bytes.end()).substr(0, header.size()), header) << expected.name;
-    }
-}
-
 TEST(Generators, SecondRunWritesIdenticalBytesAndNothingElse) {
-    std::vector<std::string> images, sounds;
-    for (const image_test::ExpectedImage& file : image_test::generatedImages()) images.push_back(file.name);
+    std::vector<std::string> sounds;
     for (const sound_test::ExpectedSound& file : sound_test::expectedSounds()) sounds.push_back(file.name);
-    for (const auto& [tool, names] : {std::pair{"image_gen/image_gen", images}, std::pair{"synth/synth", sounds}}) {
+    for (const auto& [tool, names] : {std::pair{"image_gen/image_gen", image_test::generatedImages()}, std::pair{"synth/synth", sounds}}) {
         char folder[] = "/tmp/veltrane_generated_XXXXXX";
         ASSERT_NE(mkdtemp(folder), nullptr);
         const std::string command = std::string("\"") + VELTRANE_BINARY_DIR + "/tools/" + tool + "\" \"" + folder + "\" > /dev/null";

@@ -3,14 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <ostream>
 
 #include "image_test_files.h"
 
 namespace sound_test {
 
 using image_test::dataPath;
-using image_test::readBytes;
 
 constexpr int kRate = 44100;
 // Frames in `beats` beats at `bpm` beats a minute; every tempo used divides evenly.
@@ -18,7 +16,6 @@ constexpr size_t beatFrames(int beats, int bpm) { return static_cast<size_t>(bea
 constexpr size_t secondFrames(double seconds) { return static_cast<size_t>(seconds * kRate + 0.5); }
 
 struct ExpectedSound { std::string name; size_t frames; bool looped; };
-inline void PrintTo(const ExpectedSound& sound, std::ostream* out) { *out << sound.name; }
 
 inline std::vector<ExpectedSound> expectedSounds() {
     // The music in bars of four beats at its tempo; the beat's four bars ring out for 2.5 s.

@@ -1,6 +1,8 @@
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <array>
+#include <filesystem>
 
 #include "gfx/bmp_reader.h"
 #include "gfx/ppm_image.h"

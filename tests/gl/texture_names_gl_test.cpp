@@ -26,7 +26,6 @@ TEST(TextureNames, EveryStartUpTextureIsDistinctAndHoldsAnImage) {
     for (int i = 0; i < Skybox::kFaceCount; ++i) names.insert(names.end(), {world.skybox->faceTextures[i], world.skybox->touchedFaceTextures[i]});
     for (const auto& variant : overlay.menuItemTextures) names.insert(names.end(), std::begin(variant), std::end(variant));
     for (const MeshTexture& texture : meshTextureTable) names.push_back(texture.textureName);  // the capital ships'
-    ASSERT_EQ(names.size(), 43u);
     EXPECT_EQ(std::set<unsigned>(names.begin(), names.end()).size(), names.size());
     for (unsigned name : names) EXPECT_GT(name != 0 ? boundLevel0(name, GL_TEXTURE_WIDTH) : 0, 0) << "texture " << name;
 

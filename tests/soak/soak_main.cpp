@@ -36,8 +36,7 @@ long memoryKb() {
 #else
     long sizePages = 0, residentPages = 0;
     std::FILE* file = std::fopen("/proc/self/statm", "r");
-    const bool read =
-        file != nullptr && std::fscanf(file, "%ld %ld", &sizePages, &residentPages) == 2;
+    const bool read = file != nullptr && std::fscanf(file, "%ld %ld", &sizePages, &residentPages) == 2;
     if (file != nullptr) std::fclose(file);
     // Unreadable fails the check.
     return read ? residentPages * (sysconf(_SC_PAGESIZE) / 1024) : LONG_MAX;
@@ -52,8 +51,7 @@ struct Digest {
             value = (value ^ static_cast<const unsigned char*>(data)[i]) * 0x100000001b3ull;
         }
     }
-    void one(int v) { bytes(&v, sizeof v); }
-    void one(bool v) { one(static_cast<int>(v)); }
+    void one(int v) { bytes(&v, sizeof v); }  // flags and states too
     void one(float v) { bytes(&v, sizeof v); }
     void one(const Vec3& v) { add(v.x, v.y, v.z); }
     template <class... T> void add(const T&... v) { (one(v), ...); }
@@ -171,22 +169,15 @@ int main(int argc, char** argv) {
     bool usage = argc % 2 == 0;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string name = argv[i];
-        if (name == "--data") {
-            dataDir = argv[i + 1];
-        } else if (name == "--steps") {
-            steps = std::atol(argv[i + 1]);
-        } else if (name == "--seed") {
-            seed = static_cast<unsigned>(std::strtoul(argv[i + 1], nullptr, 10));
-        } else if (name == "--max-growth-kb") {
-            maxGrowthKb = std::atol(argv[i + 1]);
-        } else {
-            usage = true;
-        }
+        const char* value = argv[i + 1];
+        if (name == "--data") dataDir = value;
+        else if (name == "--steps") steps = std::atol(value);
+        else if (name == "--seed") seed = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
+        else if (name == "--max-growth-kb") maxGrowthKb = std::atol(value);
+        else usage = true;
     }
     if (usage || dataDir == nullptr || steps <= kStepsPerMinute) {
-        std::fprintf(stderr,
-                     "usage: soak --data DIR [--steps N > %ld] [--seed S] [--max-growth-kb K]\n",
-                     kStepsPerMinute);
+        std::fprintf(stderr, "usage: soak --data DIR [--steps N > %ld] [--seed S] [--max-growth-kb K]\n", kStepsPerMinute);
         return 2;
     }
     setenv("SDL_AUDIODRIVER", "dummy", 0);
@@ -232,19 +223,16 @@ int main(int argc, char** argv) {
     for (int frame = 0; frame < 2; ++frame) runOneFrame();
     sampleFloor(atEndKb);
     const long growthKb = atEndKb - minuteOneKb;
-    std::printf("seed %u, %ld steps: deaths %ld, wins %ld, restarts %ld\n", seed, steps, deaths,
-                wins, restarts);
-    std::printf("lowest memory, steps %ld-%ld: %ld kB; steps %ld-%ld: %ld kB; growth %ld kB\n",
-                kStepsPerMinute + 1, kStepsPerMinute + window, minuteOneKb, steps - window + 1,
-                steps, atEndKb, growthKb);
+    std::printf("seed %u, %ld steps: deaths %ld, wins %ld, restarts %ld\n", seed, steps, deaths, wins, restarts);
+    std::printf("lowest memory, steps %ld-%ld: %ld kB; steps %ld-%ld: %ld kB; growth %ld kB\n", kStepsPerMinute + 1,
+                kStepsPerMinute + window, minuteOneKb, steps - window + 1, steps, atEndKb, growthKb);
     std::printf("final hash %016llx\n", static_cast<unsigned long long>(runHash));
     std::fflush(stdout);
 #if defined(__SANITIZE_ADDRESS__)
     __lsan_do_leak_check();  // now, while the GL driver and the memory it holds are still loaded
 #endif
     if (minuteOneKb == LONG_MAX || growthKb >= maxGrowthKb) {
-        std::printf("FAIL: memory grew by %ld kB after the first minute (limit %ld kB)\n", growthKb,
-                    maxGrowthKb);
+        std::printf("FAIL: memory grew by %ld kB after the first minute (limit %ld kB)\n", growthKb, maxGrowthKb);
         return 1;
     }
     return 0;

@@ -1,9 +1,6 @@
 #pragma once
 // Builds Windows bitmap files in memory for the reader and upload tests.
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <filesystem>
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -50,24 +47,4 @@ inline bool writeTestFile(const std::string& path, const std::vector<std::uint8_
 {
     std::ofstream out(path, std::ios::binary);
     return static_cast<bool>(out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size())));
-}
-
-// `load(path)` on a good file, then on a malformed one, then on a missing one:
-// true, then false with one line naming the file, then the system's reason.
-template <class Load>
-void expectFileLoading(const std::string& name, const std::vector<std::uint8_t>& good,
-                       const std::vector<std::uint8_t>& malformed, Load load)
-{
-    const std::string path = (std::filesystem::temp_directory_path() / name).string();
-    ASSERT_TRUE(writeTestFile(path, good));
-    EXPECT_TRUE(load(path));
-    ASSERT_TRUE(writeTestFile(path, malformed));
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(load(path));
-    const std::string message = testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(message.starts_with(path + ": ") && message.find('\n') == message.size() - 1) << "one line: " << message;
-    std::filesystem::remove(path);
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(load(path));
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), path + ": No such file or directory\n");
 }

@@ -23,9 +23,17 @@ void expectAxisReach(int size, float inset, int t0, int t1, int start, int lengt
     EXPECT_LT(length, size) << "the reach is the lit part, not the whole window";
 }
 
-// For every copy of the top level and for both window shapes.
-TEST(GlowReach, HoldsEveryPixelThatSamplesALitTexel) {
+// The copies step inwards and fade from 0.2 in equal steps (a single copy keeps 0.2, a level of
+// 0 or less has none); for every copy of the top level and both window shapes, the reach holds.
+TEST(GlowReach, CopiesFadeInwardsAndTheReachHoldsEveryPixelThatSamplesALitTexel) {
+    EXPECT_EQ(glowCopies(1, 0.04f).copy[0].alpha, 0.2f);
+    EXPECT_EQ(glowCopies(0, 0.04f).count + glowCopies(-3, 0.04f).count, 0);
     const GlowCopies copies = glowCopies(8, 0.04f);
+    ASSERT_EQ(copies.count, 8);
+    for (int i = 0; i < copies.count; ++i) {
+        EXPECT_NEAR(copies.copy[i].inset, 0.04f * i, 1e-6f) << i;
+        EXPECT_NEAR(copies.copy[i].alpha, 0.2f - 0.025f * i, 1e-6f) << i;
+    }
     const LitTexels lit{false, 13, 5, 18, 9};
     for (const auto& [width, height] : {std::pair{500, 500}, std::pair{1280, 1024}}) {
         for (int i = 0; i < copies.count; ++i) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -73,12 +74,20 @@ TEST(PpmImage, RejectsMalformedFilesWithAnEmptyImageAndOneLineNamingTheFile)
         EXPECT_FALSE(image.parse(bytes.data(), bytes.size(), &reason)) << name;
         EXPECT_TRUE(reason != nullptr && image.empty()) << name;
     }
-    // From a file; a failed load leaves the image empty even after a good one.
+    // From a file: a good one loads; a malformed one leaves the image empty, even after a good
+    // load, with one line naming the file; a missing one gives the system's reason.
+    const std::string path = (std::filesystem::temp_directory_path() / "veltrane_ppm_test.ppm").string();
     const auto good = ppmBytes("P6\n# file\n5 3\n255\n", 5, 3);
     PpmImage image;
-    expectFileLoading("veltrane_ppm_test.ppm", good, shortPixels, [&](const std::string& path) {
-        const bool loaded = image.loadPpm(path.c_str());
-        EXPECT_TRUE(loaded ? image.width == 5 && std::equal(image.pixels.begin(), image.pixels.end(), good.end() - 45) : image.empty());
-        return loaded;
-    });
+    ASSERT_TRUE(writeTestFile(path, good) && image.loadPpm(path.c_str()));
+    EXPECT_TRUE(image.width == 5 && std::equal(image.pixels.begin(), image.pixels.end(), good.end() - 45));
+    ASSERT_TRUE(writeTestFile(path, shortPixels));
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(image.loadPpm(path.c_str()));
+    const std::string message = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(image.empty() && message.starts_with(path + ": ") && message.find('\n') == message.size() - 1) << message;
+    std::filesystem::remove(path);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(image.loadPpm(path.c_str()));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), path + ": No such file or directory\n");
 }

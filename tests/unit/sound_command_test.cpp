@@ -12,7 +12,6 @@ TEST(SoundCommand, WellFormedTextTakesItsParts) {
         {"play smallExplode.wav from 0", SoundVerb::Play, "", "smallExplode.wav", true, false},
         {"play title.mp3", SoundVerb::Play, "", "title.mp3", false, false},
         {"play gameover.mp3 repeat from 0", SoundVerb::Play, "", "gameover.mp3", true, true},
-        {"play gameover.mp3 from 0 repeat", SoundVerb::Play, "", "gameover.mp3", true, true},
         {"  PLAY  Title.MP3\tFrom 0   Repeat ", SoundVerb::Play, "", "Title.MP3", true, true},
     };
     for (const Case& c : cases) {

@@ -62,7 +62,6 @@ TEST_F(TurretTest, BoxIsTheTruncatedScaleTimesThreeAndAHitExplodesScoresAndKills
     EXPECT_TRUE(turret.testHit(bolt));
     EXPECT_TRUE(turret.state == Inactive && world->score == 100 && world->nextExplosion == 1);
     EXPECT_EQ(sounds.entries(), std::vector<std::string>{"play smallExplode.wav from 0"});
-    EXPECT_EQ(bolt.state, Active) << "a turret hit does not stop the bolt";
     // A destroyed turret reports a hit and changes nothing.
     bolt.setPosition(Vec3(5000.0f, 0.0f, 0.0f));
     EXPECT_TRUE(turret.testHit(bolt) && world->score == 100 && world->nextExplosion == 1 && sounds.entries().size() == 1u);

@@ -69,8 +69,8 @@ void warmUpWorldPass(int width, int height, int pass) {
         wireframe = lines;
         // Three frames: the first frame of play starts from the state the
         // title or start-up left, a later one from the state the frame before
-        // left; the middle one shows the pause menu, as the nebula's fog does
-        // the HUD, and the last meets the state the menu leaves.
+        // left. The middle one shows the pause menu and the last meets the
+        // state the menu leaves. The fog covers the HUD too, as the nebula does.
         for (const bool menu : {false, true, false}) {
             world.paused = menu;
             glClear(kAllBuffers);

@@ -13,6 +13,7 @@
 
 namespace {
 constexpr GLbitfield kAllBuffers = GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT;
+constexpr int kWorldWarmUpPasses = 8;
 // The world passes run so far since start-up; none are due before it.
 int worldPassesRun = kWorldWarmUpPasses;
 
@@ -49,15 +50,8 @@ void drawOverlayOnly(int width, int height, bool titleFlag) {
     setOverlayProjection(width, height);
     getOverlay()->drawOverlay(width, height, titleFlag);
 }
-}  // namespace
 
-void warmUpTitle(int width, int height) {
-    drawAndPutBack(width, height, [&] {
-        glClear(kAllBuffers);
-        drawOverlayOnly(width, height, true);
-    });
-}
-
+// Pass 0 to 7: bit 2 the chase view, bit 1 fog, bit 0 wireframe.
 void warmUpWorldPass(int width, int height, int pass) {
     const bool cockpit = (pass & 4) == 0;
     const bool fog = (pass & 2) != 0;
@@ -82,9 +76,13 @@ void warmUpWorldPass(int width, int height, int pass) {
         glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     });
 }
+}  // namespace
 
-void warmUpWorld(int width, int height) {
-    for (int pass = 0; pass < kWorldWarmUpPasses; ++pass) warmUpWorldPass(width, height, pass);
+void warmUpTitle(int width, int height) {
+    drawAndPutBack(width, height, [&] {
+        glClear(kAllBuffers);
+        drawOverlayOnly(width, height, true);
+    });
 }
 
 void beginWorldWarmUp() { worldPassesRun = 0; }

@@ -14,17 +14,12 @@
 
 // The title screen: cheap enough to run before the first frame.
 void warmUpTitle(int width, int height);
-// The world with its HUD in one kind of frame: pass 0 to 7 chooses the
-// cockpit or chase view, fog or none, filled or wireframe. Run once the title
-// is up, a pass between two title frames, so neither the window's first
-// picture nor any one title frame waits for all the compiling.
-constexpr int kWorldWarmUpPasses = 8;
-void warmUpWorldPass(int width, int height, int pass);
-// Every pass at once.
-void warmUpWorld(int width, int height);
-
-// The passes in turn, from start-up: the next one, while any is left (and
-// whether one ran), or all that are left, before the first frame of play.
+// The world with its HUD, in 8 passes: each draws one kind of frame (the
+// cockpit or chase view, fog or none, filled or wireframe). They run once the
+// title is up, a pass between two title frames, so neither the window's first
+// picture nor any one title frame waits for all the compiling: the next one,
+// while any is left (and whether one ran), or all that are left, before the
+// first frame of play. Start-up begins them.
 void beginWorldWarmUp();
 bool warmUpNextWorldPass(int width, int height);
 void finishWorldWarmUp(int width, int height);

@@ -49,7 +49,8 @@ TEST(DrawWarmUp, LeavesTheFramesAfterItAsTheyWouldHaveBeen) {
         world.glowLevel = 3;
         std::srand(11);
         warmUpTitle(kSize, kSize);
-        warmUpWorld(kSize, kSize);
+        beginWorldWarmUp();
+        finishWorldWarmUp(kSize, kSize);
         const int next = std::rand();
         std::srand(11);
         EXPECT_EQ(next, std::rand()) << "the warm-up drew a random number";

@@ -13,7 +13,7 @@ play_packages=(
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-utils imagemagick sox libsox-fmt-mp3 procps
+  xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick sox libsox-fmt-mp3 procps
   build-essential dpkg-dev debhelper lintian desktop-file-utils appstream groff-base
 )
 

@@ -4,6 +4,8 @@
 #include <cstring>
 
 namespace {
+constexpr const char* kDataDirOption = "--data-dir";
+
 // glutInit's X options and how many values follow each.
 struct GlutOption {
     const char* name;
@@ -15,15 +17,19 @@ constexpr GlutOption kGlutOptions[] = {
 };
 
 constexpr const char* kUsage =
-    "Usage: veltrane [--help | --version] [X options]\n"
+    "Usage: veltrane [--help | --version] [--data-dir DIR] [X options]\n"
     "A 3D space shooter: fly through a star-field arena and destroy four capital\n"
     "ships and 120 turrets.\n"
     "\n"
     "  --help       show this help and exit\n"
     "  --version    show the version and exit\n"
+    "  --data-dir DIR\n"
+    "               read the game's data from DIR (the environment variable\n"
+    "               VELTRANE_DATA_DIR does the same); a DIR without the data\n"
+    "               is an error\n"
     "\n"
-    "X options: -display DISPLAY, -geometry WxH+X+Y, -iconic, -direct, -indirect,\n"
-    "-gldebug, -sync.\n"
+    "X options: -display DISPLAY, -geometry WxH+X+Y (the window's size, 500x500\n"
+    "by default, and place), -iconic, -direct, -indirect, -gldebug, -sync.\n"
     "\n"
     "Space starts the game and fires, the arrow keys pitch and roll, p pauses and\n"
     "opens the options, q quits. The manual page veltrane(6) lists every key.\n";
@@ -33,23 +39,43 @@ const GlutOption* findGlutOption(const char* argument) {
         if (std::strcmp(argument, option.name) == 0) return &option;
     return nullptr;
 }
+
+CommandLine answer(CommandLine::Action action, const char* rejected = "", bool missingValue = false) {
+    CommandLine line;
+    line.action = action;
+    line.rejected = rejected;
+    line.missingValue = missingValue;
+    return line;
+}
 }  // namespace
 
 CommandLine parseCommandLine(int argc, const char* const* argv) {
+    CommandLine line;
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
-        if (std::strcmp(argument, "--help") == 0) return {CommandLine::Action::ShowHelp, {}};
-        if (std::strcmp(argument, "--version") == 0) return {CommandLine::Action::ShowVersion, {}};
+        if (std::strcmp(argument, "--help") == 0) return answer(CommandLine::Action::ShowHelp);
+        if (std::strcmp(argument, "--version") == 0) return answer(CommandLine::Action::ShowVersion);
+        // An empty folder name is refused: it would quietly mean "look for it yourself".
+        const std::size_t optionLength = std::strlen(kDataDirOption);
+        if (std::strcmp(argument, kDataDirOption) == 0) {
+            if (i + 1 >= argc || argv[i + 1][0] == '\0') return answer(CommandLine::Action::Reject, argument, true);
+            line.dataDir = argv[++i];
+            continue;
+        }
+        if (std::strncmp(argument, kDataDirOption, optionLength) == 0 && argument[optionLength] == '=') {
+            line.dataDir = argument + optionLength + 1;
+            if (line.dataDir.empty()) return answer(CommandLine::Action::Reject, argument, true);
+            continue;
+        }
         const GlutOption* option = findGlutOption(argument);
-        if (option == nullptr) return {CommandLine::Action::Reject, argument};
-        if (i + option->values >= argc) return {CommandLine::Action::Reject, argument, true};
+        if (option == nullptr) return answer(CommandLine::Action::Reject, argument);
+        if (i + option->values >= argc) return answer(CommandLine::Action::Reject, argument, true);
         i += option->values;
     }
-    return {};
+    return line;
 }
 
-std::optional<int> answerCommandLine(int argc, const char* const* argv) {
-    const CommandLine line = parseCommandLine(argc, argv);
+std::optional<int> answerCommandLine(const CommandLine& line) {
     switch (line.action) {
     case CommandLine::Action::Play:
         return std::nullopt;

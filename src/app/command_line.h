@@ -8,11 +8,12 @@ struct CommandLine {
     enum class Action { Play, ShowHelp, ShowVersion, Reject };
     Action action = Action::Play;
     std::string rejected;       // the argument that made the line invalid
-    bool missingValue = false;  // a GLUT option given last, without its value
+    bool missingValue = false;  // an option given last, without its value
+    std::string dataDir;        // --data-dir DIR (or --data-dir=DIR), or ""
 };
 
 CommandLine parseCommandLine(int argc, const char* const* argv);
 
 // Answers --help, --version and a bad argument on stdout/stderr before any
 // window opens; returns the exit status then, nothing when the game should start.
-std::optional<int> answerCommandLine(int argc, const char* const* argv);
+std::optional<int> answerCommandLine(const CommandLine& line);

@@ -96,3 +96,5 @@ bool warmUpNextWorldPass(int width, int height) {
 void finishWorldWarmUp(int width, int height) {
     while (warmUpNextWorldPass(width, height)) continue;
 }
+
+int worldWarmUpPassesRun() { return worldPassesRun; }

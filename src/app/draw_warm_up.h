@@ -23,3 +23,5 @@ void warmUpTitle(int width, int height);
 void beginWorldWarmUp();
 bool warmUpNextWorldPass(int width, int height);
 void finishWorldWarmUp(int width, int height);
+// The world passes run since start-up began them (tests watch it).
+int worldWarmUpPassesRun();

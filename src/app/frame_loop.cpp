@@ -8,17 +8,14 @@
 #include "app/gamepads.h"
 #include "app/glut_callbacks.h"
 #include "app/quit_signals.h"
+#include "app/window_focus.h"
 #include "gfx/overlay.h"
 #include "state/input_flags.h"
 #include "state/options.h"
 #include "world/render_pass.h"
 
-namespace {
-constexpr int kWindowSize = 500;
-}
-
-int viewportWidth = kWindowSize;
-int viewportHeight = kWindowSize;
+int viewportWidth = kDefaultWindowSize;
+int viewportHeight = kDefaultWindowSize;
 bool fullScreenApplied = false;
 int savedWindowRect[4] = {};
 long long framesDrawn = 0;
@@ -36,12 +33,17 @@ void syncFullScreen() {
         glutFullScreen();
         fullScreenApplied = optFullScreen;
     } else if (!optFullScreen && fullScreenApplied) {
-        viewportWidth = kWindowSize;
-        viewportHeight = kWindowSize;
+        viewportWidth = savedWindowRect[2];
+        viewportHeight = savedWindowRect[3];
         glutReshapeWindow(savedWindowRect[2], savedWindowRect[3]);
         glutPositionWindow(savedWindowRect[0], savedWindowRect[1]);
         fullScreenApplied = optFullScreen;
     }
+}
+
+void reshapeWindow(int width, int height) {
+    viewportWidth = width;
+    viewportHeight = height;
 }
 
 void setOverlayProjection(int width, int height) {
@@ -84,9 +86,10 @@ void runFrameWork() {
 void displayFrame() {
     releaseKeysLetGo();
     // The controllers write the same flags as the keys, before the frame reads them.
-    pollGamepads();
+    pollWindowFocus();
+    pollGamepads(windowHasFocus());
     // Play begun while the title was still warming up: the rest comes first.
-    if (gameState == 1) finishWorldWarmUp(kWindowSize, kWindowSize);
+    if (gameState == 1) finishWorldWarmUp(viewportWidth, viewportHeight);
     const std::int64_t start = frameClockTicks();
     runFrameWork();
     const std::int64_t end = frameClockTicks();

@@ -1,7 +1,9 @@
 #pragma once
 
-// The size given to glViewport every frame: the window's 500 x 500, or the
-// screen's size in full screen.
+// The window's size unless -geometry gives another.
+constexpr int kDefaultWindowSize = 500;
+// The size given to glViewport every frame: the window's, which is the
+// screen's in full screen.
 extern int viewportWidth;
 extern int viewportHeight;
 extern bool fullScreenApplied;
@@ -24,5 +26,7 @@ void idleFrame();
 void drawOverlayPass(int width, int height, bool titleFlag);
 // Window pixels, y down, for the 2D pass.
 void setOverlayProjection(int width, int height);
+// The reshape callback: the picture follows the window's real size.
+void reshapeWindow(int width, int height);
 // Applies a pending full-screen change to the window and the viewport size.
 void syncFullScreen();

@@ -3,6 +3,23 @@
 #include <chrono>
 #include <thread>
 
+namespace {
+class SteadyFrameClock final : public FrameClock {
+public:
+    std::int64_t ticks() override {
+        return std::chrono::duration_cast<std::chrono::nanoseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
+    void sleepMs(std::int64_t milliseconds) override {
+        if (milliseconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    }
+};
+
+SteadyFrameClock steadyClock;
+FrameClock* currentClock = &steadyClock;
+}  // namespace
+
 std::int64_t frameSleepMs(std::int64_t elapsedTicks, std::int64_t ticksPerSecond) {
     const std::int64_t ticksPerMs = ticksPerSecond / 1000;
     if (ticksPerMs <= 0) return 0;
@@ -11,12 +28,8 @@ std::int64_t frameSleepMs(std::int64_t elapsedTicks, std::int64_t ticksPerSecond
     return remaining > 0 ? remaining : 0;
 }
 
-std::int64_t frameClockTicks() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
+void useFrameClock(FrameClock* clock) { currentClock = clock != nullptr ? clock : &steadyClock; }
 
-void sleepMs(std::int64_t milliseconds) {
-    if (milliseconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-}
+std::int64_t frameClockTicks() { return currentClock->ticks(); }
+
+void sleepMs(std::int64_t milliseconds) { currentClock->sleepMs(milliseconds); }

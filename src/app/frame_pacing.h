@@ -11,9 +11,19 @@ constexpr int kFrameBudgetMs = 50;
 // milliseconds (both divisions truncate), so 49.9 ms of work sleeps 1 ms.
 std::int64_t frameSleepMs(std::int64_t elapsedTicks, std::int64_t ticksPerSecond);
 
-// The monotonic clock the frame loop reads, in nanosecond ticks.
+// The clock the frame loop measures its work with and sleeps on: the
+// monotonic clock in nanosecond ticks, unless a test puts a fake one in.
+class FrameClock {
+public:
+    virtual ~FrameClock() = default;
+    virtual std::int64_t ticks() = 0;
+    virtual void sleepMs(std::int64_t milliseconds) = 0;
+};
+// Makes `clock` the frame loop's clock; nullptr puts the real one back.
+void useFrameClock(FrameClock* clock);
+
+// The frame loop's clock, read and slept on.
 std::int64_t frameClockTicks();
 constexpr std::int64_t kFrameClockTicksPerSecond = 1000000000;
-
 // Sleeps for the given number of milliseconds (nothing for 0 or less).
 void sleepMs(std::int64_t milliseconds);

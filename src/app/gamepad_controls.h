@@ -16,5 +16,6 @@ struct GamepadControls {
 };
 
 // The stick counts as a d-pad: a direction is held past a quarter of its
-// travel. The right trigger fires past a quarter of its pull.
-GamepadControls readGamepadControls(const std::vector<ControllerState>& controllers);
+// travel and, once held (in `was`, the last reading), until back under an
+// eighth. The right trigger fires past a quarter of its pull.
+GamepadControls readGamepadControls(const std::vector<ControllerState>& controllers, const GamepadControls& was);

@@ -23,6 +23,7 @@ char startKey() {
 }  // namespace
 
 void GamepadInput::update(const GamepadControls& now) {
+    const ScopedInputSource fromGamepads(InputSource::Gamepad);
     updateArrow(held.up, now.up, KeyUp);
     updateArrow(held.down, now.down, KeyDown);
     updateArrow(held.left, now.left, KeyLeft);

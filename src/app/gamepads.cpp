@@ -25,12 +25,16 @@ void openGamepads() {
     shipRumble = ShipRumble();
 }
 
-void pollGamepads() {
+void pollGamepads(bool windowFocused) {
     if (!controllers.isOpen()) return;
-    input.update(readGamepadControls(controllers.poll()));
+    const std::vector<ControllerState>& pads = controllers.poll();
+    // Behind another window the pads hold nothing, and what they held is let go.
+    input.update(windowFocused ? readGamepadControls(pads, input.controlsHeld()) : GamepadControls());
     const World* world = getWorld();
     if (world == nullptr) return;
-    switch (shipRumble.watch(*world)) {
+    const Rumble rumble = shipRumble.watch(*world);
+    if (!windowFocused) return;
+    switch (rumble) {
         case Rumble::Hit: controllers.rumble(kHitRumbleStrength, kHitRumbleStrength, kHitRumbleMs); break;
         case Rumble::Death: controllers.rumble(kDeathRumbleStrength, kDeathRumbleStrength, kDeathRumbleMs); break;
         case Rumble::None: break;

@@ -5,7 +5,9 @@
 // without joystick support on the machine, all of it does nothing.
 void openGamepads();
 // Reads every controller into the input flags, then rumbles them if the
-// player's ship was hit or destroyed since the last poll.
-void pollGamepads();
+// player's ship was hit or destroyed since the last poll. While the game's
+// window lacks the keyboard focus the controllers are ignored: the player
+// is using another program.
+void pollGamepads(bool windowFocused);
 // Releases whatever the controllers held and closes them.
 void closeGamepads();

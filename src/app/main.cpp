@@ -2,19 +2,35 @@
 // which start-up moves into the folder that holds it.
 #include <GL/glut.h>
 
+#include <cctype>
+#include <optional>
+#include <string>
+
 #include "app/command_line.h"
 #include "app/data_dir.h"
 #include "app/quit_signals.h"
 #include "app/startup.h"
+#include "gfx/title_screen.h"
+#include "platform/mixer_sound_setup.h"
 
 int main(int argc, char** argv) {
     // --help and --version answer before any window opens, even without a display.
-    if (const std::optional<int> status = answerCommandLine(argc, argv)) return *status;
-    enterDataDir();
+    const CommandLine line = parseCommandLine(argc, argv);
+    if (const std::optional<int> status = answerCommandLine(line)) return *status;
+    const DataDirChoice data = enterDataDir(line.dataDir);
+    if (data.outcome == DataDirChoice::Outcome::NamedFolderLacksData) return 2;
+    if (data.outcome == DataDirChoice::Outcome::NoData) {
+        // A game started from a desktop menu has no terminal: the title says it too.
+        std::string notice = data.message + ". Name the data folder with --data-dir DIR or VELTRANE_DATA_DIR.";
+        notice[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(notice[0])));
+        setTitleNotice(notice);
+    }
     startUp(argc, argv);
-    // Returns when the window is closed or a signal asks the game to end;
-    // the sound is released by the exit handler that start-up registered.
+    // Returns when the window is closed or a signal asks the game to end.
     glutMainLoop();
     const int signalNumber = quitSignal();
-    return signalNumber == 0 ? 0 : 128 + signalNumber;
+    if (signalNumber == 0) return 0;  // the exit handler start-up registered releases the sound
+    // The game then ends by that signal, so the shell that started it knows.
+    shutdownMixerSound();
+    endBySignal(signalNumber);
 }

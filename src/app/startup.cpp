@@ -11,6 +11,7 @@
 #include "app/gamepads.h"
 #include "app/glut_callbacks.h"
 #include "app/quit_signals.h"
+#include "app/window_focus.h"
 #include "gfx/overlay.h"
 #include "platform/heap_thresholds.h"
 #include "platform/mixer_sound_setup.h"
@@ -21,8 +22,6 @@
 #include "world/world_options.h"
 
 namespace {
-constexpr int kWindowSize = 500;
-
 void setFixedGlState() {
     glEnable(GL_DEPTH_TEST);
 
@@ -69,7 +68,7 @@ void warmUpBetweenTitleFrames(int) {
         glutTimerFunc(1, warmUpBetweenTitleFrames, 0);
         return;
     }
-    if (gameState == 0 && warmUpNextWorldPass(kWindowSize, kWindowSize)) glutTimerFunc(1, warmUpBetweenTitleFrames, 0);
+    if (gameState == 0 && warmUpNextWorldPass(viewportWidth, viewportHeight)) glutTimerFunc(1, warmUpBetweenTitleFrames, 0);
 }
 }  // namespace
 
@@ -78,13 +77,16 @@ void startUp(int& argc, char** argv) {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     installQuitSignals();
 
+    // The default size goes first: glutInit replaces it with -geometry's.
+    glutInitWindowSize(kDefaultWindowSize, kDefaultWindowSize);
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH | GLUT_STENCIL);
-    glutInitWindowSize(kWindowSize, kWindowSize);
     // Closing the window returns from the main loop, as a quit signal does,
     // instead of freeglut's exit from inside its event handling.
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
     glutCreateWindow("Veltrane");
+    viewportWidth = glutGet(GLUT_WINDOW_WIDTH);
+    viewportHeight = glutGet(GLUT_WINDOW_HEIGHT);
     // A held key gives one press and one release, not X11's repeated pairs:
     // the server is asked not to fake releases, GLUT drops any it still sees
     // while the key is down, and the callbacks drop the repeated presses.
@@ -92,6 +94,7 @@ void startUp(int& argc, char** argv) {
     glutIgnoreKeyRepeat(1);
 
     registerCallbacks();
+    glutReshapeFunc(reshapeWindow);
     setFixedGlState();
 
     World* world = createWorld();
@@ -102,7 +105,7 @@ void startUp(int& argc, char** argv) {
     fullScreenApplied = false;
 
     createOverlay()->loadTextures();
-    warmUpTitle(kWindowSize, kWindowSize);
+    warmUpTitle(viewportWidth, viewportHeight);
     beginWorldWarmUp();
     glutTimerFunc(0, warmUpBetweenTitleFrames, 0);
 
@@ -112,6 +115,7 @@ void startUp(int& argc, char** argv) {
     openSounds();
     sendSoundCommand("play title.mp3 repeat from 0");
     // Silent without a controller or without joystick support.
+    watchWindowFocus();
     openGamepads();
 
     savedWindowRect[0] = glutGet(GLUT_WINDOW_X);

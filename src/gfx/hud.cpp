@@ -1,6 +1,6 @@
 #include <GL/gl.h>
 
-#include <cstdio>
+#include <string>
 
 #include "gfx/bitmap_text.h"
 #include "gfx/hud.h"
@@ -82,6 +82,10 @@ void drawCrossHair() {
 }
 }  // namespace
 
+std::string hudScoreText(const World& world) { return "Score: " + std::to_string(world.score); }
+
+std::string hudEnemiesLeftText(const World& world) { return "Enemies Left: " + std::to_string(world.enemiesLeft()); }
+
 void updateHudState(Overlay& overlay, const World& world) {
     if (!world.paused) overlay.menuIndex = 0;
     if (world.won) {
@@ -95,13 +99,10 @@ void Overlay::drawHud(int width, int height) {
     const World& world = *getWorld();
     const float midX = static_cast<float>(width / 2);
     const float midY = static_cast<float>(height / 2);
-    char text[64];
 
     glColor3f(1.0f, 1.0f, 1.0f);
-    std::snprintf(text, sizeof text, "Score: %d", world.score);
-    drawBitmapText(16.0f, 25.0f, 100.0f, largeFont(), text);
-    std::snprintf(text, sizeof text, "Enemies Left: %d", world.enemiesLeft());
-    drawBitmapText(static_cast<float>(width - 114), 20.0f, 100.0f, smallFont(), text);
+    drawBitmapText(16.0f, 25.0f, 100.0f, largeFont(), hudScoreText(world).c_str());
+    drawBitmapText(static_cast<float>(width - 114), 20.0f, 100.0f, smallFont(), hudEnemiesLeftText(world).c_str());
 
     if (world.isGameOver()) {
         drawBitmapText(midX - 49.0f, midY, 100.0f, largeFont(), "Game Over");

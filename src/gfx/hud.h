@@ -1,6 +1,7 @@
 #pragma once
 
 // Pieces of the HUD shared between its source files and its tests.
+#include <string>
 
 class Overlay;
 class World;
@@ -12,6 +13,11 @@ int menuVariant(bool optionOn, bool selected);
 // A texture name that never receives an image. Binding it leaves the texture
 // incomplete, so the menu's spacer rows show the plain current colour.
 extern unsigned menuSpacerTexture;
+
+// The counters at the top of the HUD, as drawn: the world's score and the
+// enemies it counted alive in its last step.
+std::string hudScoreText(const World& world);
+std::string hudEnemiesLeftText(const World& world);
 
 // The two overlay fields the HUD changes each frame: the menu cursor goes back
 // to the first item whenever the game is not paused, and the credits scroll

@@ -3,7 +3,9 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <string>
 
 #include "gfx/bitmap_text.h"
 #include "gfx/hud.h"
@@ -17,6 +19,11 @@ namespace {
 constexpr float kFloorHalfSide = 3.0f;
 constexpr float kFloorOverReflectionAlpha = 0.8f;
 constexpr float kWrapHue = 360.0f;
+// Helvetica 12: about 7 pixels a character on average, 15 pixels a line.
+constexpr int kNoticeCharWidth = 7;
+constexpr int kNoticeLineHeight = 15;
+constexpr int kNoticeMargin = 10;
+std::string titleNotice;
 const char* const kMenuFileWords[Overlay::kMenuItems] = {"fullScreen", "nebula", "invert",
                                                          "invincible", "view"};
 
@@ -33,7 +40,30 @@ void lightTitleLamp() {
     glLightfv(GL_LIGHT3, GL_POSITION, position);
     glEnable(GL_LIGHT3);
 }
+
+// The notice in lines of at most `columns` characters, broken after a space
+// where one falls in the line's second half (paths have none).
+void drawNotice(int width) {
+    const std::size_t columns = static_cast<std::size_t>(std::max(8, (width - 2 * kNoticeMargin) / kNoticeCharWidth));
+    glDisable(GL_LIGHTING);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    float y = static_cast<float>(kNoticeMargin + kNoticeLineHeight);
+    std::size_t start = 0;
+    while (start < titleNotice.size()) {
+        std::size_t end = std::min(titleNotice.size(), start + columns);
+        if (end < titleNotice.size()) {
+            const std::size_t space = titleNotice.rfind(' ', end);
+            if (space != std::string::npos && space > start + columns / 2) end = space + 1;
+        }
+        drawBitmapText(static_cast<float>(kNoticeMargin), y, 100.0f, smallFont(), titleNotice.substr(start, end - start).c_str());
+        y += static_cast<float>(kNoticeLineHeight);
+        start = end;
+    }
+    glEnable(GL_LIGHTING);
+}
 }  // namespace
+
+void setTitleNotice(const std::string& text) { titleNotice = text; }
 
 float nextTitleHue(float hue, float step) {
     hue += step;
@@ -128,21 +158,28 @@ void Overlay::drawTitle(int width, int height) {
     glEnable(GL_TEXTURE_2D);
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     glBindTexture(GL_TEXTURE_2D, titleTexture);
-    glColor3f(1.0f, 1.0f, 1.0f);
-    const float w = static_cast<float>(width);
-    const float h = static_cast<float>(height);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex3f(0.0f, 0.0f, 100.0f);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex3f(0.0f, h, 100.0f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex3f(w, h, 100.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex3f(w, 0.0f, 100.0f);
-    glEnd();
+    // Without its file (no data) the texture has no image, and the GL would
+    // add plain white over the whole window instead.
+    GLint imageWidth = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &imageWidth);
+    if (imageWidth > 0) {
+        glColor3f(1.0f, 1.0f, 1.0f);
+        const float w = static_cast<float>(width);
+        const float h = static_cast<float>(height);
+        glBegin(GL_QUADS);
+        glTexCoord2f(0.0f, 0.0f);
+        glVertex3f(0.0f, 0.0f, 100.0f);
+        glTexCoord2f(0.0f, 1.0f);
+        glVertex3f(0.0f, h, 100.0f);
+        glTexCoord2f(1.0f, 1.0f);
+        glVertex3f(w, h, 100.0f);
+        glTexCoord2f(1.0f, 0.0f);
+        glVertex3f(w, 0.0f, 100.0f);
+        glEnd();
+    }
 
     glDisable(GL_TEXTURE_2D);
+    if (!titleNotice.empty()) drawNotice(width);
     glDisable(GL_BLEND);
     glEnable(GL_DEPTH_TEST);
 }

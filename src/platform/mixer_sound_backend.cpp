@@ -2,12 +2,11 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
-#include <sys/resource.h>
-#include <unistd.h>
+#include <time.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
-#include <tuple>
 
 #include "platform/sound_command.h"
 
@@ -19,12 +18,20 @@ constexpr int kBufferFrames = 1024;   // about 23 ms per mixing pass
 constexpr int kLoopForever = -1;
 constexpr int kPlayOnce = 0;
 constexpr int kBytesPerSample = 2;  // early loops play signed 16-bit samples only
-constexpr int kLoaderNiceness = 10;
+// Once nothing urgent is left, the loader rests this many times as long as
+// each slice took: a tenth of a core, still far faster than music plays.
+constexpr int kRestPerSliceTime = 9;
 
 // The effect on a channel that plays an early loop, on the audio thread.
 void SDLCALL playEarlyLoop(int, void* stream, int length, void* loop) {
     fillEarlyLoop(*static_cast<EarlyLoop*>(loop), static_cast<std::uint8_t*>(stream),
                   static_cast<std::size_t>(length));
+}
+
+std::chrono::nanoseconds threadCpuTime() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
 }
 
 // Shuts SDL down entirely once its last subsystem is gone, so nothing of it
@@ -99,6 +106,7 @@ void MixerSoundBackend::close() {
     loads.clear();
     soundsAskedFor = 0;
     loadsHeld = false;
+    heldSlicesLeft = 0;
     firstSoundStarted = false;
     Mix_CloseAudio();
     Mix_Quit();
@@ -159,6 +167,14 @@ void MixerSoundBackend::holdLoads(bool held) {
     loadQueued.notify_all();
 }
 
+void MixerSoundBackend::runLoadSlices(int slices) {
+    std::unique_lock lock(stateMutex);
+    heldSlicesLeft = slices;
+    loadQueued.notify_all();
+    loadFinished.wait(lock, [this] { return heldSlicesLeft == 0 || loads.empty(); });
+    heldSlicesLeft = 0;
+}
+
 MixerSoundBackend::Sound& MixerSoundBackend::addSound(std::unordered_map<std::string, Sound>& sounds,
                                                       const std::string& name, const std::string& file,
                                                       SoundFileKind kind, int channel) {
@@ -185,6 +201,7 @@ int MixerSoundBackend::play(Sound& sound, bool fromStart, bool repeat) {
         endEarlyLoop(sound);
         sound.playPending = true;
         sound.pendingRepeat = repeat;
+        loadQueued.notify_all();  // a resting loader has urgent work now
         return kSoundOk;
     case LoadState::Ready:
         break;
@@ -248,32 +265,42 @@ int MixerSoundBackend::stopAlias(const SoundCommand& cmd) {
     return kSoundOk;
 }
 
-// Effects first (short, and heard in the first moments of play), then what a
-// play is waiting for, then the opening order.
 MixerSoundBackend::Sound* MixerSoundBackend::mostUrgentLoad() const {
-    const auto urgency = [](const Sound* sound) {
-        return std::make_tuple(!sound->effect, !sound->playPending, sound->order);
-    };
-    return *std::min_element(loads.begin(), loads.end(),
-                             [&](const Sound* a, const Sound* b) { return urgency(a) < urgency(b); });
+    return *std::min_element(loads.begin(), loads.end(), [](const Sound* a, const Sound* b) {
+        return moreUrgent(a->pending(), b->pending());
+    });
 }
 
 void MixerSoundBackend::finishLoad(Sound& sound) {
     sound.pcm = std::move(sound.decoder->pcm());
-    sound.decoder.reset();
     loads.erase(std::find(loads.begin(), loads.end(), &sound));
     if (!sound.pcm.empty()) {
         // The chunk borrows the samples, which stay put until close() frees it.
         sound.chunk = Mix_QuickLoad_RAW(sound.pcm.data(), static_cast<Uint32>(sound.pcm.size()));
     }
     sound.state = sound.chunk != nullptr ? LoadState::Ready : LoadState::Failed;
+    // The decoder still holds the buffer an early loop plays from: the loop
+    // ends, or moves on to the whole sound, before the decoder goes.
     if (sound.playingEarly && sound.chunk == nullptr) {
         endEarlyLoop(sound);
+    } else if (sound.playingEarly && sound.pcm.data() != sound.early.samples) {
+        // The tag told too short a length: the whole sound is elsewhere.
+        // Unregistering waits for the mixing pass, so the swap is safe.
+        Mix_UnregisterEffect(sound.channel, &playEarlyLoop);
+        sound.early.samples = sound.pcm.data();
+        sound.early.length.store(sound.pcm.size());
+        sound.early.decoded.store(sound.pcm.size(), std::memory_order_release);
+        if (Mix_RegisterEffect(sound.channel, &playEarlyLoop, nullptr, &sound.early) == 0) {
+            endEarlyLoop(sound);
+            sound.playPending = true;
+            sound.pendingRepeat = true;
+        }
     } else if (sound.playingEarly) {
         // The samples stayed where they were: the early loop plays on through them.
         sound.early.length.store(sound.pcm.size());
         sound.early.decoded.store(sound.pcm.size(), std::memory_order_release);
     }
+    sound.decoder.reset();
     // Started under the lock, so a stop cannot slip in between the check and the start.
     if (sound.playPending && sound.chunk != nullptr && !stopping) {
         firstSoundStarted = true;
@@ -284,10 +311,9 @@ void MixerSoundBackend::finishLoad(Sound& sound) {
 }
 
 void MixerSoundBackend::runLoader() {
-    bool givingWay = false;
     std::unique_lock lock(stateMutex);
     for (;;) {
-        loadQueued.wait(lock, [this] { return stopping || (!loadsHeld && !loads.empty()); });
+        loadQueued.wait(lock, [this] { return stopping || ((!loadsHeld || heldSlicesLeft > 0) && !loads.empty()); });
         if (stopping) {
             return;
         }
@@ -295,32 +321,41 @@ void MixerSoundBackend::runLoader() {
         // and only this thread touches a decoder.
         Sound* sound = mostUrgentLoad();
         SoundDecoder* decoder = sound->decoder.get();
+        // Once the first sound is heard, the effects are in, no play waits and
+        // no loop plays ahead of its decoding, the rest gives way to the
+        // game's drawing: each slice is followed by a rest, cut short when
+        // something urgent comes.
+        const bool givingWay = firstSoundStarted && !isUrgent(sound->pending());
         lock.unlock();
-        const bool done = decoder->decodeSlice();
+        const auto cpuBefore = threadCpuTime();
+        const bool done = decoder->decodeSlice();  // never throws
+        const auto sliceTime = threadCpuTime() - cpuBefore;
         lock.lock();
         if (done) {
             finishLoad(*sound);
         } else if (sound->playingEarly) {
+            sound->early.length.store(decoder->expectedBytes());
             sound->early.decoded.store(decoder->decodedBytes(), std::memory_order_release);
-        } else if (sound->playPending && sound->pendingRepeat && !stopping &&
+        } else if (sound->playPending && sound->pendingRepeat && !sound->earlyRefused && !stopping &&
                    decoder->earlySamples() != nullptr) {
             startEarlyLoop(*sound, *decoder);
         }
-        // Once the first sound is heard, the effects are in and no play
-        // waits, the rest of the decoding gives way to the game's drawing (on
-        // Linux a thread has a niceness of its own; it cannot be taken back).
-        // A tenth of a core still decodes far faster than music plays, so an
-        // early loop stays ahead.
-        const bool urgentLeft = std::any_of(loads.begin(), loads.end(), [](const Sound* load) {
-            return load->effect || load->playPending;
-        });
-        if (!givingWay && firstSoundStarted && !urgentLeft) {
-            setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kLoaderNiceness);
-            givingWay = true;
+        if (loadsHeld && heldSlicesLeft > 0) {
+            --heldSlicesLeft;
+            loadFinished.notify_all();
+        }
+        if (givingWay) {
+            loadQueued.wait_for(lock, sliceTime * kRestPerSliceTime, [this] {
+                return stopping || std::any_of(loads.begin(), loads.end(),
+                                               [](const Sound* load) { return isUrgent(load->pending()); });
+            });
         }
     }
 }
 
+// The channel plays a silent carrier, looped, and an effect on it plays the
+// decoded samples. A refusal of either is noticed: the sound then starts whole
+// once decoded.
 void MixerSoundBackend::startEarlyLoop(Sound& sound, const SoundDecoder& decoder) {
     sound.early.samples = decoder.earlySamples();
     sound.early.length.store(decoder.expectedBytes());
@@ -328,8 +363,12 @@ void MixerSoundBackend::startEarlyLoop(Sound& sound, const SoundDecoder& decoder
     sound.early.frameBytes = static_cast<std::size_t>(deviceFormat.channels * kBytesPerSample);
     sound.early.position = 0;
     // Registered after the carrier starts: starting or halting a channel drops its effects.
-    Mix_PlayChannel(sound.channel, carrier, kLoopForever);
-    Mix_RegisterEffect(sound.channel, &playEarlyLoop, nullptr, &sound.early);
+    if (Mix_PlayChannel(sound.channel, carrier, kLoopForever) < 0 ||
+        Mix_RegisterEffect(sound.channel, &playEarlyLoop, nullptr, &sound.early) == 0) {
+        Mix_HaltChannel(sound.channel);
+        sound.earlyRefused = true;
+        return;
+    }
     sound.playingEarly = true;
     sound.playPending = false;
     firstSoundStarted = true;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/early_loop.h"
+#include "platform/load_urgency.h"
 #include "platform/sound_backend.h"
 #include "platform/sound_decoder.h"
 
@@ -18,14 +19,17 @@ struct SoundCommand;
 // Plays the game's media commands through SDL2_mixer. Opening a file only
 // checks that it can be read and gives its alias a mixer channel of its own;
 // one loader thread then decodes the files whole into memory, a slice at a
-// time and most urgent first: the short effects (WAV files, the laser among
-// them), then the sounds a play is waiting for, then the rest in opening
-// order. Decoding never holds the mixer's lock, so a play or a stop on the
+// time and most urgent first: a loop already playing while it decodes, the
+// short effects (WAV files, the laser among them), then the sounds a play is
+// waiting for, then the rest in opening order; the rest, once nothing urgent
+// is left, at a tenth of a core, so that it gives way to the game's drawing.
+// Decoding never holds the mixer's lock, so a play or a stop on the
 // game's thread never waits for a decode. A "play" that arrives while its
 // file is still loading starts from the beginning once it is ready, unless a
 // "stop" comes first; a looping MP3 already in the mixer's format starts as
 // soon as its first second is decoded and plays on while the rest decodes
-// (the title music, asked for at start-up, is heard at once). Aliases start,
+// (the title music, asked for at start-up, is heard at once); if the mixer
+// refuses that early start, the loop starts whole once decoded. Aliases start,
 // loop and stop independently; the laser has one more channel, on which each
 // shot cuts off the one before.
 // SDL_mixer's state is global: only one of these may be open at a time.
@@ -60,6 +64,9 @@ public:
     // While held, the loader starts no new slice (tests use it to act while
     // loads are still pending). waitForLoads() must not be called while held.
     void holdLoads(bool held);
+    // While loads are held: lets the loader decode this many slices, and
+    // returns once it has and has acted on them.
+    void runLoadSlices(int slices);
 
 private:
     enum class LoadState { Loading, Ready, Failed };
@@ -77,6 +84,9 @@ private:
         // plays a silent carrier, looped, and an effect on it plays this.
         EarlyLoop early;
         bool playingEarly = false;
+        bool earlyRefused = false;  // the mixer would not start the early loop
+
+        PendingLoad pending() const { return {playingEarly, effect, playPending, order}; }
     };
 
     Sound& addSound(std::unordered_map<std::string, Sound>& sounds, const std::string& name,
@@ -108,6 +118,7 @@ private:
     int soundsAskedFor = 0;
     bool stopping = false;
     bool loadsHeld = false;
+    int heldSlicesLeft = 0;  // slices the loader may run while held
     bool firstSoundStarted = false;  // by the loader
     std::condition_variable loadQueued;
     std::condition_variable loadFinished;

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -32,23 +33,31 @@ public:
     SoundDecoder& operator=(const SoundDecoder&) = delete;
 
     // Decodes about a second of sound more; true once the file is done,
-    // decoded or failed.
+    // decoded or failed. Never throws: a file it cannot decode, or cannot
+    // find the memory for, ends with no samples.
     bool decodeSlice();
     // The decoded samples once done; empty if the file did not decode.
     std::vector<std::uint8_t>& pcm() { return samples; }
 
-    // While an MPEG file decodes: its samples so far, already in the mixer's
-    // format, at an address that stays put until the decoder is done. Null
-    // when they will need converting or the length is unknown.
+    // While an MPEG file decodes: the buffer its tag's length reserved,
+    // already in the mixer's format, at an address that stays put until the
+    // decoder is destroyed (pcm() may end up elsewhere, when the tag was
+    // short). Null when the samples will need converting or the length is
+    // unknown.
     const std::uint8_t* earlySamples() const;
-    std::size_t decodedBytes() const { return decoded; }
-    // The whole file's size once decoded, as far as it is known.
-    std::size_t expectedBytes() const { return samples.size(); }
+    // Bytes of that buffer decoded so far, and the whole sound's size as far
+    // as the tag tells: unknown (the most there is) once the file has shown
+    // the tag short, so that an early loop waits at the buffer's end.
+    std::size_t decodedBytes() const { return filled; }
+    std::size_t expectedBytes() const { return tailFilled > 0 ? SIZE_MAX : samples.size(); }
 
 private:
+    bool decodeMpegSlice();
     bool decodeWave();
     bool startMpeg();
-    bool finishMpeg(bool decodedToTheEnd);
+    bool adoptFormat();
+    bool finishMpeg();
+    bool fail();
 
     std::string file;
     SoundFileKind kind;
@@ -57,6 +66,12 @@ private:
     bool started = false;
     bool knownLength = false;
     PcmFormat decodedFormat;
+    // The file's samples: a buffer of the length its tag tells, within
+    // reason, then a tail for whatever the file holds beyond it (all of a
+    // file without a tag), joined when done.
     std::vector<std::uint8_t> samples;
-    std::size_t decoded = 0;  // bytes of `samples` decoded so far
+    std::size_t filled = 0;
+    std::vector<std::uint8_t> tail;
+    std::size_t tailFilled = 0;
+    std::vector<std::uint8_t> retired;  // the reserved buffer, once joined to its tail
 };

@@ -7,6 +7,9 @@
 
 #include <cctype>
 #include <initializer_list>
+#include <vector>
+
+#include "platform/key_symbols.h"
 
 namespace {
 // X keycodes lie in 8..255; the stand-ins for unknown keys come after them.
@@ -60,34 +63,50 @@ SpecialKeysyms keysymsForSpecial(int key) {
     }
 }
 
-// Calls `visit` with every keycode that types one of the keysyms, unshifted or shifted.
-template <typename Visit>
-void forEachKeycodeTyping(Display* display, std::initializer_list<KeySym> keysyms, Visit visit) {
-    int lowest = 0;
-    int highest = 0;
-    XDisplayKeycodes(display, &lowest, &highest);
-    for (int code = lowest; code <= highest; ++code) {
-        for (unsigned level = 0; level < 2; ++level) {
-            const KeySym typed = XkbKeycodeToKeysym(display, static_cast<KeyCode>(code), 0, level);
-            bool match = false;
-            for (KeySym keysym : keysyms) match = match || (keysym != NoSymbol && typed == keysym);
-            if (match) {
-                if (!visit(code)) return;
-                break;
-            }
-        }
+// The keyboard map, read from the server: every group and level of every key,
+// so that a key typing the game's character only in a second layout's group,
+// or only with AltGr, still reads as held.
+class Keymap {
+public:
+    // Read again at most once a frame, on the first question after keysDownNow(),
+    // so that a layout switched during play is followed.
+    void markStale() { stale = true; }
+
+    std::vector<int> keycodesTyping(Display* display, std::initializer_list<KeySym> keysyms) {
+        refreshIfStale(display);
+        return ::keycodesTyping(keys, lowest, keysyms);
     }
-}
+
+private:
+    void refreshIfStale(Display* display) {
+        if (!stale && display == readFrom) return;
+        keys.clear();
+        readFrom = display;
+        stale = false;
+        XkbDescPtr xkb = XkbGetMap(display, XkbKeyTypesMask | XkbKeySymsMask, XkbUseCoreKbd);
+        if (xkb == nullptr) return;
+        lowest = xkb->min_key_code;
+        for (int code = xkb->min_key_code; code <= xkb->max_key_code; ++code) {
+            const KeySym* symbols = XkbKeySymsPtr(xkb, code);
+            keys.push_back({XkbKeyNumGroups(xkb, code), XkbKeyGroupsWidth(xkb, code),
+                            std::vector<unsigned long>(symbols, symbols + XkbKeyNumSyms(xkb, code))});
+        }
+        XkbFreeKeyboard(xkb, 0, True);
+    }
+
+    Display* readFrom = nullptr;
+    bool stale = true;
+    int lowest = 0;
+    std::vector<KeySymbols> keys;  // from the keycode `lowest` on
+};
+
+Keymap keymap;
 
 int lowestKeycodeTyping(std::initializer_list<KeySym> keysyms, int standIn) {
     Display* display = currentDisplay();
     if (display == nullptr) return standIn;
-    int found = standIn;
-    forEachKeycodeTyping(display, keysyms, [&](int code) {
-        found = code;
-        return false;
-    });
-    return found;
+    const std::vector<int> codes = keymap.keycodesTyping(display, keysyms);
+    return codes.empty() ? standIn : codes.front();
 }
 
 // A key that cannot be looked up counts as down: only a key known to be up is released.
@@ -96,12 +115,12 @@ bool anyKeycodeDown(const KeysDown& keysDown, std::initializer_list<KeySym> keys
     bool known = false;
     for (KeySym keysym : keysyms) known = known || keysym != NoSymbol;
     if (display == nullptr || !known) return true;
-    bool down = false;
-    forEachKeycodeTyping(display, keysyms, [&](int code) {
-        down = keysDown.test(static_cast<std::size_t>(code));
-        return !down;
-    });
-    return down;
+    for (int code : keymap.keycodesTyping(display, keysyms)) {
+        if (code >= 0 && code < static_cast<int>(keysDown.size()) && keysDown.test(static_cast<std::size_t>(code))) {
+            return true;
+        }
+    }
+    return false;
 }
 }  // namespace
 
@@ -126,10 +145,11 @@ KeysDown keysDownNow() {
     KeysDown down;
     Display* display = currentDisplay();
     if (display == nullptr) return down;
-    char keymap[32] = {};
-    XQueryKeymap(display, keymap);
+    keymap.markStale();
+    char bits[32] = {};
+    XQueryKeymap(display, bits);
     for (int code = 0; code < 256; ++code) {
-        if (keymap[code / 8] & (1 << (code % 8))) down.set(static_cast<std::size_t>(code));
+        if (bits[code / 8] & (1 << (code % 8))) down.set(static_cast<std::size_t>(code));
     }
     return down;
 }

@@ -1,10 +1,25 @@
 #include "state/input_flags.h"
 
-bool keyUp = false;
-bool keyDown = false;
-bool keyLeft = false;
-bool keyRight = false;
-bool keyFire = false;
+#include <initializer_list>
+
+namespace {
+InputSource currentSource = InputSource::Keyboard;
+}  // namespace
+
+HeldFlag& HeldFlag::operator=(bool held) {
+    const auto bit = static_cast<unsigned char>(currentSource);
+    sources = static_cast<unsigned char>(held ? sources | bit : sources & ~bit);
+    return *this;
+}
+
+ScopedInputSource::ScopedInputSource(InputSource source) : previous(currentSource) { currentSource = source; }
+ScopedInputSource::~ScopedInputSource() { currentSource = previous; }
+
+HeldFlag keyUp;
+HeldFlag keyDown;
+HeldFlag keyLeft;
+HeldFlag keyRight;
+HeldFlag keyFire;
 bool pressUp = false;
 bool pressDown = false;
 bool pressLeft = false;
@@ -21,7 +36,7 @@ void clearPresses() {
 }
 
 void resetInput() {
-    keyUp = keyDown = keyLeft = keyRight = keyFire = false;
+    for (HeldFlag* flag : {&keyUp, &keyDown, &keyLeft, &keyRight, &keyFire}) flag->releaseAll();
     clearPresses();
     wireframe = false;
     pointerX = pointerY = 0;

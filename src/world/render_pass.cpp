@@ -4,6 +4,7 @@
 #include <GL/glu.h>
 #include <GL/glut.h>
 
+#include "gfx/draw_path.h"
 #include "state/input_flags.h"
 #include "state/options.h"
 #include "world/hsv_to_rgb.h"
@@ -73,6 +74,8 @@ void renderWorldPass() {
 
 void drawWorldView(WorldDraw how) {
     World* world = getWorld();
+    noteDrawKind((cameraMode != 1 ? DrawChaseView : 0u) | (glIsEnabled(GL_FOG) ? DrawFog : 0u) |
+                 (wireframe ? DrawWireframe : 0u) | (world->paused ? DrawPauseMenu : 0u));
     glPolygonMode(GL_FRONT_AND_BACK, wireframe ? GL_LINE : GL_FILL);
 
     glMatrixMode(GL_PROJECTION);

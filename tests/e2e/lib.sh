@@ -31,17 +31,21 @@ finish() {
 }
 
 # A fresh X server for every test: a key left down by a dead test stays down.
+# -displayfd lets the server pick a free display, so parallel jobs never share one.
 start_display() {
-  local number=$((200 + RANDOM % 300))
-  while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
-  Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  local display_file="$shot_dir/display.$$" number=""
+  : >"$display_file"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
   e2e_pids+=($!)
-  export DISPLAY=":$number"
   for _ in $(seq 100); do
-    xdpyinfo >/dev/null 2>&1 && return 0
-    sleep 0.05
+    number=$(tr -d '[:space:]' <"$display_file")
+    [ -n "$number" ] && break
+    sleep 0.1
   done
-  fail "Xvfb did not start"
+  rm -f "$display_file"
+  [ -n "$number" ] || fail "Xvfb did not start"
+  export DISPLAY=":$number"
+  xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not answer on $DISPLAY"
 }
 
 # Starts the game in its data folder and gives its window the keyboard focus;
@@ -72,17 +76,34 @@ red_pixels() { count_pixels "$1" "$2" 'r > 0.5 && g < 0.3 && b < 0.3'; }
 # Mean of one channel (r, g or b) of the region, 0 to 1.
 channel_mean() { convert "$shot_dir/$1.png" -crop "$2" +repage -format "%[fx:mean.$3]" info:; }
 
-# wait_for <shot> "<awk condition on v>" <measure> [args...]: takes the shot and
-# runs `<measure> <shot> args...` until the condition holds or about five seconds
-# pass (a software-rendered frame can take a good part of a second); prints the last value.
-wait_for() {
-  local name="$1" condition="$2" measure="$3" value=""
-  shift 3
-  for _ in $(seq 20); do
-    shot "$name"
-    value=$("$measure" "$name" "$@")
+# await "<awk condition on v>" <seconds> <command> [args...]: runs the command
+# until what it prints meets the condition or the seconds have passed, and
+# prints its last output. The deadline is generous: a loaded machine may draw
+# a software-rendered frame in a good part of a second.
+await() {
+  local condition="$1" deadline=$((SECONDS + $2)) value=""
+  shift 2
+  while :; do
+    value=$("$@")
     awk -v v="$value" "BEGIN { exit !($condition) }" && break
-    sleep 0.25
+    [ "$SECONDS" -lt "$deadline" ] || break
+    sleep 0.2
   done
   echo "$value"
+}
+
+# Takes the named shot, then prints `<measure> <shot> args...`.
+shot_and_measure() {
+  local name="$1" measure="$2"
+  shift 2
+  shot "$name"
+  "$measure" "$name" "$@"
+}
+
+# wait_for <shot> "<awk condition on v>" <measure> [args...]: takes the shot and
+# measures it until the condition holds or ten seconds pass; prints the last value.
+wait_for() {
+  local name="$1" condition="$2"
+  shift 2
+  await "$condition" 10 shot_and_measure "$name" "$@"
 }

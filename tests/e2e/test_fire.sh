@@ -26,12 +26,11 @@ tap 3                # the chase view: the bolts fly ahead of the ship
 sleep 1.0
 before=$(bolt_pixels_over_shots fire_before)
 
+# Each condition is awaited, not timed: a loaded machine draws fewer frames a second.
 xdotool keydown space
-sleep 0.8
-during=$(bolt_pixels_over_shots fire_during)
+during=$(await "v >= $before + 25" 15 bolt_pixels_over_shots fire_during)
 xdotool keyup space
-sleep 2.5            # the last bolts fly out of sight
-after=$(bolt_pixels_over_shots fire_after)
+after=$(await "v <= $before + 5" 15 bolt_pixels_over_shots fire_after)   # the last bolts fly out of sight
 
 echo "red bolt pixels over five shots: before $before, while firing $during, after release $after"
 check "$during >= $before + 25" "no bolts seen while the fire key was held"

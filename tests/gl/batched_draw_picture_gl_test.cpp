@@ -4,9 +4,9 @@
 // particles overlap, the batch's per-corner colours round a level differently
 // now and then, and a sum of them can drift by a few levels; a skipped back
 // face can change which face wins a depth tie on a cube's silhouette, and a
-// corner computed on the processor can move a particle's edge by a pixel. So
-// at most one pixel in 100 may differ by more than 2 levels (measured: up to
-// one in 250 on the six explosions, none elsewhere but a few tie pixels).
+// corner computed on the processor can move a particle's edge by a pixel.
+// Each scene is held to what was measured of these, so a missing bolt or
+// barrel shows.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -40,6 +40,44 @@ protected:
     static void SetUpTestSuite() { startGameForTest(); }
 };
 
+// How two pictures differ: pixels with any channel off by more than
+// kRounding, those off by more than kFar, and the largest difference.
+struct Difference {
+    int pixels = 0;
+    int farPixels = 0;
+    int largest = 0;
+};
+
+constexpr int kFar = 16;
+
+// What each scene may show at 500 x 500 and at 1280 x 1024: the most seen in
+// 11 runs, 3 of them beside two busy processes, with a small margin. The
+// explosions vary from run to run (667-980 and 1155-1733 pixels off by more
+// than 2, 3 and 1 by more than 16, at most 40 and 43 levels); elsewhere the
+// only pixels off are the glow's rounding and a depth tie or two (up to 43
+// levels). Left out of the batched drawing, one distant turret barrel showed
+// as 2 pixels of 25 levels at 500 x 500 and 10 of 52 at 1280 x 1024, a near
+// one as 9 and 56 pixels, and one enemy bolt as 1 pixel and 6 of 255 levels.
+const Difference kAllowed[][2] = {
+    {{2, 1, 8}, {6, 2, 50}},          // Cockpit
+    {{16, 1, 8}, {60, 4, 28}},        // ChaseGlow8
+    {{1250, 5, 48}, {2200, 4, 50}},   // SixExplosions
+    {{2, 1, 8}, {6, 2, 50}},          // EnemyBoltRing
+    {{2, 1, 8}, {2, 1, 8}},           // Title
+};
+
+Difference compare(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b) {
+    Difference difference;
+    for (std::size_t i = 0; i < a.size(); i += 3) {
+        int worst = 0;
+        for (std::size_t c = 0; c < 3; ++c) worst = std::max(worst, std::abs(a[i + c] - b[i + c]));
+        difference.largest = std::max(difference.largest, worst);
+        difference.pixels += worst > kRounding;
+        difference.farPixels += worst > kFar;
+    }
+    return difference;
+}
+
 TEST_P(BatchedDrawPicture, MatchesOneByOneDrawing) {
     const FrameScene scene = GetParam();
     for (const auto& [width, height] : {std::pair{500, 500}, std::pair{1280, 1024}}) {
@@ -50,17 +88,14 @@ TEST_P(BatchedDrawPicture, MatchesOneByOneDrawing) {
         const auto plain = drawWith(DrawPath::OneByOne, scene, width, height, hue, plainRand);
         const auto batched = drawWith(DrawPath::Batched, scene, width, height, hue, batchedRand);
         drawPath = DrawPath::Batched;
-        // Pixels with any channel off by more than kRounding, and the largest difference.
-        int pixels = 0, largest = 0;
-        for (std::size_t i = 0; i < plain.size(); i += 3) {
-            int worst = 0;
-            for (std::size_t c = 0; c < 3; ++c) worst = std::max(worst, std::abs(plain[i + c] - batched[i + c]));
-            largest = std::max(largest, worst);
-            pixels += worst > kRounding;
-        }
-        std::printf("%s %dx%d: %d pixels off by more than %d, largest %d\n", frameSceneName(scene), width, height, pixels, kRounding, largest);
+        const Difference seen = compare(plain, batched);
+        std::printf("%s %dx%d: %d pixels off by more than %d, %d by more than %d, largest %d\n", frameSceneName(scene),
+                    width, height, seen.pixels, kRounding, seen.farPixels, kFar, seen.largest);
         EXPECT_EQ(plainRand, batchedRand) << "the rand() draws differ";
-        EXPECT_LE(pixels, width * height / 100) << frameSceneName(scene);
+        const Difference allowed = kAllowed[static_cast<int>(scene)][width == 500 ? 0 : 1];
+        EXPECT_LE(seen.pixels, allowed.pixels) << frameSceneName(scene) << " " << width << "x" << height;
+        EXPECT_LE(seen.farPixels, allowed.farPixels) << frameSceneName(scene) << " " << width << "x" << height;
+        EXPECT_LE(seen.largest, allowed.largest) << frameSceneName(scene) << " " << width << "x" << height;
     }
 }
 

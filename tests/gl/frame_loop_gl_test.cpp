@@ -1,32 +1,55 @@
 #include <gtest/gtest.h>
-#include <time.h>
 
-#include <algorithm>
-#include <cstdio>
+#include <cstdint>
+#include <utility>
+#include <vector>
 
+#include "app/frame_pacing.h"
 #include "game_window.h"
 #include "state/options.h"
 
-TEST(FrameLoop, OpensTheWindowAndPacesFramesAtFiftyMilliseconds) {
-    startGameForTest();
-    runFrames(1);
-    EXPECT_TRUE(glutGet(GLUT_WINDOW_DOUBLEBUFFER) && glutGet(GLUT_WINDOW_DEPTH_SIZE) && glutGet(GLUT_WINDOW_STENCIL_SIZE));
+namespace {
+// A clock that stands still but for what the test says: each frame's work
+// passes between the frame's first reading and its next, and a sleep passes
+// exactly as long as asked.
+class ScriptedClock final : public FrameClock {
+public:
+    explicit ScriptedClock(std::vector<std::int64_t> workNs) : work(std::move(workNs)) {}
+    std::int64_t ticks() override {
+        const std::int64_t reading = now;
+        if (!workPassed) {
+            now += sleeps.size() < work.size() ? work[sleeps.size()] : 0;
+            workPassed = true;
+        }
+        return reading;
+    }
+    void sleepMs(std::int64_t milliseconds) override {
+        sleeps.push_back(milliseconds);
+        now += milliseconds * 1000000;
+        workPassed = false;
+    }
+    std::vector<std::int64_t> work;
+    std::vector<std::int64_t> sleeps;
+    std::int64_t now = 0;
+    bool workPassed = false;
+};
+}  // namespace
 
-    // The game's own thread: the renderer's worker threads draw the title scene, which is not the loop's waiting.
-    runFrames(5);  // settle
-    timespec cpu[2] = {};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &cpu[0]);
-    const std::vector<double> ends = frameEndTimes(61);
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &cpu[1]);
-    const double cpuShare = (static_cast<double>(cpu[1].tv_sec - cpu[0].tv_sec) + (cpu[1].tv_nsec - cpu[0].tv_nsec) * 1e-9) / ends.back();
-    std::vector<double> periods;
-    for (size_t i = 1; i < ends.size(); ++i) periods.push_back((ends[i] - ends[i - 1]) * 1000.0);
-    std::sort(periods.begin(), periods.end());
-    const double median = periods[periods.size() / 2];
-    std::printf("median frame period %.2f ms, game thread CPU %.1f %% of one core\n", median, 100.0 * cpuShare);
-    EXPECT_GE(median, 50.0);
-    EXPECT_LT(median, 55.0);
-    EXPECT_LT(cpuShare, 0.10) << "sleeping, not spinning, between frames";
+// The real frame loop, paced by a scripted clock: every frame sleeps once,
+// whatever is left of 50 ms after its work, truncated to whole milliseconds,
+// and nothing once the work alone fills the budget.
+TEST(FrameLoop, SleepsWhatIsLeftOfTheBudgetAfterEachFramesWork) {
+    startGameForTest();
+    runFrames(2);
+    constexpr std::int64_t kMs = 1000000;
+    const std::vector<std::int64_t> work = {0, 12 * kMs + 700000, 50 * kMs - 1, 50 * kMs, 80 * kMs, 3 * kMs, 0};
+    ScriptedClock clock(work);
+    useFrameClock(&clock);
+    runFrames(static_cast<long long>(work.size()));
+    useFrameClock(nullptr);
+
+    EXPECT_EQ(clock.sleeps, (std::vector<std::int64_t>{50, 38, 1, 0, 0, 47, 50}));
+    EXPECT_EQ(lastFrameWorkNs, 0) << "the last frame's work as the clock measured it";
 }
 
 TEST(FrameLoop, FullScreenUsesTheScreenAndRestoresTheWindow) {

@@ -4,7 +4,9 @@
 // without stepping the game so every frame of a scene shows the same thing.
 #include <GL/freeglut.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include "app/frame_loop.h"
 #include "entities/random.h"
@@ -21,17 +23,19 @@ inline const char* frameSceneName(FrameScene scene) {
     return names[static_cast<int>(scene)];
 }
 
-// Resizes the game's window and waits until the X server has applied it.
-// Call it before setting a scene up: a reshape asks GLUT for a game frame.
+// Resizes the game's window and waits, up to ten seconds, until the X server
+// has applied it. Call it before setting a scene up: a reshape asks GLUT for a game frame.
 inline bool resizeGameWindow(int width, int height) {
     glutReshapeWindow(width, height);
-    for (int turn = 0; turn < 400; ++turn) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < deadline) {
         glutMainLoopEvent();
         if (glutGet(GLUT_WINDOW_WIDTH) == width && glutGet(GLUT_WINDOW_HEIGHT) == height) {
             // Let the frame the reshape asked for run now, not in the middle of a scene.
             for (int more = 0; more < 5; ++more) glutMainLoopEvent();
             return true;
         }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     return false;
 }

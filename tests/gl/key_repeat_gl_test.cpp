@@ -2,6 +2,8 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <functional>
+#include <string>
 #include <utility>
 
 #include "game_window.h"
@@ -11,20 +13,32 @@
 #include "world/world.h"
 
 namespace {
-// Turns the main loop for a while, calling `check` after every drawn frame.
-void holdFor(double seconds, const std::function<void()>& check = [] {}) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    for (long long seen = framesDrawn; std::chrono::steady_clock::now() < end;) {
+using Clock = std::chrono::steady_clock;
+
+// Turns the main loop for at least `seconds` and at least `frames` drawn
+// frames, calling `check` after each: both are lower bounds, so a loaded
+// machine only makes the hold longer.
+void holdFor(double seconds, int frames, const std::function<void()>& check = [] {}) {
+    const auto end = Clock::now() + std::chrono::duration<double>(seconds);
+    const long long lastFrame = framesDrawn + frames;
+    for (long long seen = framesDrawn; Clock::now() < end || framesDrawn < lastFrame;) {
         mainLoopTurn();
         if (std::exchange(seen, framesDrawn) != framesDrawn) check();  // a frame was drawn
     }
 }
 
-// Runs xdotool with `args` (real events through XTEST), then lets the game run for `seconds`.
-void xdotool(const std::string& args, double seconds) {
-    ASSERT_EQ(std::system(("xdotool " + args).c_str()), 0) << args;
-    holdFor(seconds);
+// Turns the main loop until `done` holds, for at most ten seconds.
+bool await(const std::function<bool()>& done) {
+    const auto deadline = Clock::now() + std::chrono::seconds(10);
+    while (!done()) {
+        if (Clock::now() > deadline) return false;
+        mainLoopTurn();
+    }
+    return true;
 }
+
+// Runs xdotool with `args`: real events through XTEST.
+void xdotool(const std::string& args) { ASSERT_EQ(std::system(("xdotool " + args).c_str()), 0) << args; }
 
 const char* const kFocusGame = "search --sync --name '^Veltrane$' windowfocus --sync";
 
@@ -32,7 +46,8 @@ bool startFocusedGame() {
     if (std::system("command -v xdotool >/dev/null") != 0) return false;
     startGameForTest();
     runFrames(2);
-    xdotool(kFocusGame, 0.3);
+    xdotool(kFocusGame);
+    runFrames(2);
     return true;
 }
 }  // namespace
@@ -44,26 +59,29 @@ TEST(KeyRepeat, AHeldKeyGivesOnePressAndOneRelease) {
     if (!startFocusedGame()) GTEST_SKIP() << "xdotool missing";
     // Held well past the server's repeat delay on the title screen: the one
     // press starts the game, and no repeat reaches it as a second press.
-    xdotool("keydown space", 0.0);
+    xdotool("keydown space");
+    ASSERT_TRUE(await([] { return gameState == 1; })) << "the press did not start the game";
     int framesFiring = 0;
-    holdFor(1.5, [&] { framesFiring += keyFire; });
-    EXPECT_EQ(gameState, 1);
+    holdFor(1.5, 10, [&] { framesFiring += keyFire; });
     EXPECT_EQ(framesFiring, 0);
-    xdotool("keyup space", 0.3);
+    xdotool("keyup space");
+    holdFor(0.0, 3);
 
     // Held in the game: the fire key stays down on every frame until released.
-    xdotool("keydown space", 0.2);
-    int framesHeld = 0, framesDropped = 0;
-    holdFor(1.5, [&] { (keyFire ? framesHeld : framesDropped) += 1; });
-    xdotool("keyup space", 0.3);
-    EXPECT_GT(framesHeld, 10);
+    xdotool("keydown space");
+    ASSERT_TRUE(await([] { return keyFire; })) << "the press did not fire";
+    int framesDropped = 0;
+    holdFor(1.5, 20, [&] { framesDropped += !keyFire; });
+    xdotool("keyup space");
+    EXPECT_TRUE(await([] { return !keyFire; })) << "the release did not stop the fire";
     EXPECT_EQ(framesDropped, 0);
-    EXPECT_FALSE(keyFire);
 
     // Arrow keys come through the special-key callbacks, filtered alike: held in the menu, Down moves once.
-    xdotool("key p keydown Down", 1.5);
-    xdotool("keyup Down", 0.3);
-    EXPECT_TRUE(getWorld()->paused);
+    xdotool("key p keydown Down");
+    EXPECT_TRUE(await([] { return getWorld()->paused && getOverlay()->menuIndex == 1; }));
+    holdFor(1.5, 10);
+    xdotool("keyup Down");
+    holdFor(0.0, 3);
     EXPECT_EQ(getOverlay()->menuIndex, 1);
 }
 
@@ -74,17 +92,17 @@ TEST(KeyRepeat, EveryRealPressActs) {
     const bool before = wireframe;
 
     // Shift goes down while '0' is held, so '0' comes up as ')'.
-    xdotool("keydown 0", 0.2);
-    EXPECT_NE(wireframe, before);
-    xdotool("keydown shift keyup 0 keyup shift", 0.2);
-    xdotool("key 0", 0.2);
-    EXPECT_EQ(wireframe, before) << "the press after a shifted release was swallowed";
+    xdotool("keydown 0");
+    EXPECT_TRUE(await([&] { return wireframe != before; }));
+    xdotool("keydown shift keyup 0 keyup shift key 0");
+    EXPECT_TRUE(await([&] { return wireframe == before; })) << "the press after a shifted release was swallowed";
 
     // '0' released while the root window has the focus: the game never sees it.
-    xdotool("keydown 0", 0.2);
-    EXPECT_NE(wireframe, before);
-    xdotool("windowfocus --sync \"$(xwininfo -root | awk '/Window id/ {print $4}')\" keyup 0", 0.3);
-    xdotool(kFocusGame, 0.2);
-    xdotool("key 0", 0.2);
-    EXPECT_EQ(wireframe, before) << "the press after a release in another window was swallowed";
+    xdotool("keydown 0");
+    EXPECT_TRUE(await([&] { return wireframe != before; }));
+    xdotool("windowfocus --sync \"$(xwininfo -root | awk '/Window id/ {print $4}')\" keyup 0");
+    holdFor(0.0, 3);  // the game's own key poll sees the key up
+    xdotool(kFocusGame);
+    xdotool("key 0");
+    EXPECT_TRUE(await([&] { return wireframe == before; })) << "the press after a release in another window was swallowed";
 }

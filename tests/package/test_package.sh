@@ -32,8 +32,8 @@ if grep -q '^./usr/games/' <<<"$data_files"; then mark_failed "veltrane-data hol
 
 dpkg -x "$game_deb" "$root"
 dpkg -x "$data_deb" "$root"
-# The package's version is the one the game reports.
+# The package's version is the one the game reports. The desktop files are the
+# ones the install test validates, from the same `cmake --install`.
 check_command_line "$(dpkg-deb -f "$game_deb" Version)"
-check_desktop_files
 check_title_from_elsewhere
 finish

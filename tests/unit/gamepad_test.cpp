@@ -1,41 +1,24 @@
 #include <SDL.h>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "app/gamepads.h"
 #include "app/input.h"
-#include "app/ship_rumble.h"
+#include "platform/game_controllers.h"
+#include "unit/virtual_pad.h"
 #include "world/render_pass.h"
 #include "world_fixture.h"
 
 namespace {
 
 constexpr int kStickPushed = 30000;
-
-// A controller without hardware: SDL's virtual joystick in the standard layout; unplugged when destroyed.
-class VirtualPad {
-public:
-    VirtualPad() {
-        SDL_VirtualJoystickDesc desc{};
-        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-        joystick = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
-    }
-    ~VirtualPad() {
-        const SDL_JoystickID id = SDL_JoystickInstanceID(joystick);
-        SDL_JoystickClose(joystick);
-        for (int device = 0; device < SDL_NumJoysticks(); ++device)
-            if (SDL_JoystickGetDeviceInstanceID(device) == id) SDL_JoystickDetachVirtual(device);
-    }
-    VirtualPad& button(SDL_GameControllerButton which, bool down) { SDL_JoystickSetVirtualButton(joystick, which, down); return *this; }
-    VirtualPad& axis(SDL_GameControllerAxis which, int value) { SDL_JoystickSetVirtualAxis(joystick, which, value); return *this; }
-
-private:
-    SDL_Joystick* joystick = nullptr;
-};
+constexpr int kQuarter = GameControllers::kAxisMax / 4;
+constexpr int kJustBelowAQuarter = kQuarter - 300;
+constexpr int kJustAboveAQuarter = kQuarter + 300;
 
 // Frames as the display callback runs them, without drawing.
 class Gamepad : public OverlayWorldTest {
@@ -43,9 +26,10 @@ protected:
     void SetUp() override { OverlayWorldTest::SetUp(); openGamepads(); }
     void TearDown() override { pads.clear(); closeGamepads(); OverlayWorldTest::TearDown(); }
     VirtualPad& plug() { return *pads.emplace_back(std::make_unique<VirtualPad>()); }
-    void frame(int count = 1) {
+    VirtualPad& plugInPlay() { gameState = 1; return plug(); }
+    void frame(int count = 1, bool focused = true) {
         for (int i = 0; i < count; ++i) {
-            pollGamepads();
+            pollGamepads(focused);
             if (gameState == 1) {
                 applyControls();
                 world->update();
@@ -60,11 +44,9 @@ protected:
 };
 
 TEST_F(Gamepad, StickAndDpadSteerForExactlyTheFramesHeldAndFollowInvert) {
-    VirtualPad& pad = plug();
-    gameState = 1;
-    // Inside the dead zone (-8000) the stick is not held.
+    VirtualPad& pad = plugInPlay();
     int pitchedFrames = 0;
-    for (int y : {0, -kStickPushed, -kStickPushed, -kStickPushed, -8000, 0}) {
+    for (int y : {0, -kStickPushed, -kStickPushed, -kStickPushed, 0}) {
         pad.axis(SDL_CONTROLLER_AXIS_LEFTY, y);
         world->pitchedThisFrame = false;
         frame();
@@ -78,27 +60,6 @@ TEST_F(Gamepad, StickAndDpadSteerForExactlyTheFramesHeldAndFollowInvert) {
     EXPECT_TRUE(keyRight && keyDown && !keyUp) << "rolls right; inverted, up pitches down";
 }
 
-TEST_F(Gamepad, AFiresVolleysWithTheSpaceBarsCoolDown) {
-    VirtualPad& pad = plug();
-    gameState = 1;
-    // The frames of a 12-frame hold on which a volley leaves, then a rest that outlasts the cool-down.
-    auto volleyFrames = [&](auto hold) {
-        std::vector<int> fired;
-        hold(true);
-        for (int i = 0; i < 12; ++i) {
-            const int before = laserShots();
-            frame();
-            if (laserShots() > before) fired.push_back(i);
-        }
-        hold(false);
-        frame(10);
-        return fired;
-    };
-    const auto space = volleyFrames([](bool down) { down ? handleKeyDown(' ') : handleKeyUp(' '); });
-    ASSERT_GE(space.size(), 2u);
-    EXPECT_EQ(volleyFrames([&](bool down) { pad.button(SDL_CONTROLLER_BUTTON_A, down); }), space);
-}
-
 TEST_F(Gamepad, ButtonsRunTheGameFlow) {
     VirtualPad& pad = plug();
     for (SDL_GameControllerButton begin : {SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_A}) {
@@ -109,10 +70,7 @@ TEST_F(Gamepad, ButtonsRunTheGameFlow) {
     }
     tap(pad, SDL_CONTROLLER_BUTTON_START);
     ASSERT_TRUE(world->paused);
-    pad.axis(SDL_CONTROLLER_AXIS_LEFTY, kStickPushed);
-    frame(4);  // held, a push moves the cursor once
-    pad.axis(SDL_CONTROLLER_AXIS_LEFTY, 0);
-    frame();
+    tap(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
     tap(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
     EXPECT_EQ(overlay->menuIndex, 2);
     tap(pad, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
@@ -125,8 +83,7 @@ TEST_F(Gamepad, ButtonsRunTheGameFlow) {
 }
 
 TEST_F(Gamepad, PluggedMidHoldAndPulledOutLeavesNothingHeld) {
-    gameState = 1;
-    plug().axis(SDL_CONTROLLER_AXIS_LEFTY, -kStickPushed).button(SDL_CONTROLLER_BUTTON_A, true);
+    plugInPlay().axis(SDL_CONTROLLER_AXIS_LEFTY, -kStickPushed).button(SDL_CONTROLLER_BUTTON_A, true);
     frame();
     EXPECT_TRUE(keyUp && keyFire) << "plugged in during play, it acts at once";
     plug().axis(SDL_CONTROLLER_AXIS_LEFTY, -kStickPushed).button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
@@ -140,13 +97,102 @@ TEST_F(Gamepad, PluggedMidHoldAndPulledOutLeavesNothingHeld) {
     EXPECT_FALSE(keyUp || keyDown || keyLeft || keyRight || keyFire) << "nothing is left held";
 }
 
-TEST_F(Gamepad, RumbleIsShortOnAHitAndLongOnceOnDeath) {
-    ShipRumble rumble;
-    for (auto [damage, expected] : {std::pair{0.0f, Rumble::None}, {0.1f, Rumble::Hit}, {0.0f, Rumble::None},
-                                    {2.0f, Rumble::Death}, {0.0f, Rumble::None}}) {
-        world->player->takeDamage(damage);
-        EXPECT_EQ(rumble.watch(*world), expected) << damage;
+TEST_F(Gamepad, AStickRestingNearAQuarterMovesTheMenuOnce) {
+    VirtualPad& pad = plugInPlay();
+    world->togglePause();
+    pad.axis(SDL_CONTROLLER_AXIS_LEFTY, kJustBelowAQuarter);
+    frame();
+    EXPECT_FALSE(keyDown) << "just below a quarter of its travel, from rest";
+    for (int y : {kJustAboveAQuarter, kJustBelowAQuarter, kJustAboveAQuarter, kJustBelowAQuarter, kJustAboveAQuarter}) {
+        pad.axis(SDL_CONTROLLER_AXIS_LEFTY, y);
+        frame();
+        EXPECT_TRUE(keyDown) << y;
     }
+    EXPECT_EQ(overlay->menuIndex, 1) << "one move for the whole wavering rest";
+    pad.axis(SDL_CONTROLLER_AXIS_LEFTY, 0);
+    frame();
+    EXPECT_FALSE(keyDown);
+}
+
+TEST_F(Gamepad, RightTriggerFiresPastAQuarterAndYSwitchesTheView) {
+    VirtualPad& pad = plugInPlay();
+    pad.axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, kJustBelowAQuarter);
+    frame();
+    EXPECT_FALSE(keyFire);
+    const int before = laserShots();
+    pad.axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, kJustAboveAQuarter);
+    frame();
+    EXPECT_TRUE(keyFire && laserShots() > before);
+    const bool view = optView;
+    tap(pad, SDL_CONTROLLER_BUTTON_Y);
+    EXPECT_NE(optView, view);
+    tap(pad, SDL_CONTROLLER_BUTTON_Y);
+    EXPECT_EQ(optView, view);
+}
+
+// A control held on the keyboard and a pad stays held until both let go.
+TEST_F(Gamepad, AKeyStillHeldOutlastsThePadAndThePadOutlastsTheKey) {
+    VirtualPad& pad = plugInPlay();
+    handleKeyDown(' ');
+    handleSpecialDown(KeyLeft);
+    pad.button(SDL_CONTROLLER_BUTTON_A, true).button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
+    frame();
+    pad.button(SDL_CONTROLLER_BUTTON_A, false).button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, false);
+    frame();
+    EXPECT_TRUE(keyFire && keyLeft) << "Space and Left are still down";
+    pad.button(SDL_CONTROLLER_BUTTON_A, true);
+    frame();
+    handleKeyUp(' ');
+    handleSpecialUp(KeyLeft);
+    EXPECT_TRUE(keyFire && !keyLeft) << "A is still down";
+    pad.button(SDL_CONTROLLER_BUTTON_A, false);
+    frame();
+    EXPECT_FALSE(keyFire);
+}
+
+TEST_F(Gamepad, BehindAnotherWindowThePadsAreIgnoredAndLetGo) {
+    VirtualPad& pad = plugInPlay();
+    pad.button(SDL_CONTROLLER_BUTTON_A, true);
+    frame();
+    ASSERT_TRUE(keyFire);
+    frame(1, false);
+    EXPECT_FALSE(keyFire) << "what the pad held is let go when the focus goes";
+    pad.button(SDL_CONTROLLER_BUTTON_START, true);
+    world->player->takeDamage(0.1f);
+    frame(3, false);
+    EXPECT_FALSE(keyFire || world->paused);
+    EXPECT_TRUE(pad.motors.empty()) << "no rumble behind another window";
+    pad.button(SDL_CONTROLLER_BUTTON_START, false);
+    frame();
+    EXPECT_TRUE(keyFire) << "back in front, the held A fires";
+}
+
+TEST_F(Gamepad, RumbleReachesTheDeviceOnceOnAHitAndFullOnceOnDeath) {
+    VirtualPad& pad = plugInPlay();
+    using Motors = std::vector<std::pair<int, int>>;
+    const std::pair hit{0x6000, 0x6000}, death{0xFFFF, 0xFFFF};
+    for (const auto& [damage, expected] : {std::pair{0.0f, Motors{}}, {0.1f, Motors{hit}}, {0.0f, Motors{hit}},
+                                           {2.0f, Motors{hit, death}}, {0.0f, Motors{hit, death}}}) {
+        world->player->takeDamage(damage);
+        frame();
+        // SDL stops the motors itself when a rumble's time is up: only the starts count.
+        Motors started;
+        const auto start = [](const auto& motors) { return motors != std::pair{0, 0}; };
+        std::copy_if(pad.motors.begin(), pad.motors.end(), std::back_inserter(started), start);
+        EXPECT_EQ(started, expected) << damage;
+    }
+}
+
+TEST_F(Gamepad, APadPluggedInBeforeStartUpActsOnTheFirstFrame) {
+    closeGamepads();
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
+    plug().button(SDL_CONTROLLER_BUTTON_A, true);
+    openGamepads();
+    gameState = 1;
+    frame();
+    EXPECT_TRUE(keyFire);
+    pads.clear();
+    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
 }
 
 }  // namespace

@@ -1,12 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <utility>
-#include <vector>
 
 #include "entities/bounding_box.h"
 #include "entities/hull.h"
-#include "entities/matrix4.h"
 #include "entities/vec3.h"
 
 namespace {
@@ -29,31 +26,6 @@ TEST(BoundingBox, ContainmentIsStrictOnEveryFaceAndNaNIsOutside) {
     const float outside[][3] = {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {0, 0, -1}, {kNaN, 0, 0}, {0, 0, kNaN}};
     for (const auto& p : outside) EXPECT_FALSE(box.contains(p[0], p[1], p[2])) << p[0] << " " << p[1] << " " << p[2];
     EXPECT_FALSE((BoundingBox{{1, 1, 1}, {-1, -1, -1}}).contains(0, 0, 0)) << "inverted";
-}
-
-TEST(Matrix4, AffineOperationsForceTheBottomRowAndMultiplyColumnMajor) {
-    float values[16];
-    for (int i = 0; i < 16; ++i) values[i] = static_cast<float>(i + 1);  // bottom row 4, 8, 12, 16
-    Matrix4 m;
-    m.setAffine(values);
-    float out[16];
-    m.get(out);
-    for (int i : {0, 12, 13, 14}) EXPECT_EQ(out[i], values[i]) << i;  // and the translation column stays
-    EXPECT_EQ((std::vector<float>{out[3], out[7], out[11], out[15]}), (std::vector<float>{0, 0, 0, 1}));
-
-    // a translates by (1, 2, 3); b scales x by 2 and has a stray bottom row of 9s,
-    // which pulls a's translation into every column of the product.
-    float a[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 1, 2, 3, 1};
-    float b[16] = {2, 0, 0, 9, 0, 1, 0, 9, 0, 0, 1, 9, 0, 0, 0, 9};
-    Matrix4 ma, mb, product;
-    ma.set(a);
-    mb.set(b);
-    ma.multiplyAffine(mb, product);
-    const std::pair<int, float> expected[] = {{0, 11}, {3, 0}, {4, 9}, {5, 19}, {7, 0}, {11, 0}, {12, 9}, {14, 27}, {15, 1}};
-    for (const auto& [i, v] : expected) EXPECT_EQ(product[i], v) << i;
-    ma.multiplyAffine(mb, ma);  // written over one of its factors
-    EXPECT_EQ(ma[0], 11.0f);
-    EXPECT_EQ(ma[14], 27.0f);
 }
 
 // Random bolts through a real hull are the player ship's test; these are the rule's corners.

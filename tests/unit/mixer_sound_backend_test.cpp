@@ -11,9 +11,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <thread>
 
+#include "platform/load_urgency.h"
 #include "platform/mixer_sound_backend.h"
 #include "platform/mixer_sound_setup.h"
 #include "state/sound_cues.h"
@@ -120,4 +122,59 @@ TEST(MixerSoundSetup, SilentWithOneLineWithoutADeviceAndLeavesQuitSignalsToTheGa
     shutdownMixerSound();
     EXPECT_EQ(&soundBackend(), &silent);
     EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
+}
+
+// A loop that plays while it decodes stays first until it is whole, ahead of
+// the effects and of files opened before it, and never gives way.
+TEST(LoadUrgency, APlayingTrackComesFirstUntilWhole) {
+    const PendingLoad playingTitle{.playing = true, .order = 3};
+    for (const PendingLoad& other : {PendingLoad{.order = 0}, PendingLoad{.effect = true, .order = 1},
+                                     PendingLoad{.waitedFor = true, .order = 2}})
+        EXPECT_TRUE(moreUrgent(playingTitle, other) && !moreUrgent(other, playingTitle)) << other.order;
+    EXPECT_TRUE(isUrgent(playingTitle));
+    EXPECT_FALSE(isUrgent(PendingLoad{.order = 0}));
+}
+
+// A loop starts after its first second is decoded; where the mixer refuses
+// that early start (here its channel is taken away), the loop starts whole
+// once decoded. The playing loop is decoded to its end before anything else.
+TEST_F(MixerSoundBackendTest, ALoopStartsEarlyOrOnceDecodedWhenTheMixerRefuses) {
+    const std::string music = std::string(VELTRANE_SOURCE_DIR) + "/fuzz/corpus/sound_decoder/stereo_44k.mp3";
+    backend.holdLoads(true);
+    for (const char* alias : {"early", "refused"}) {
+        ASSERT_EQ(backend.command("open " + music + " type mpegvideo alias " + alias), kSoundOk);
+        ASSERT_EQ(backend.command(std::string("play ") + alias + " repeat from 0"), kSoundOk);
+    }
+    backend.runLoadSlices(1);
+    EXPECT_TRUE(playing("early")) << "playing after its first second";
+    Mix_AllocateChannels(backend.aliasChannel("refused"));
+    backend.runLoadSlices(2);  // the rest of "early", then the first second of "refused"
+    EXPECT_TRUE(playing("early"));
+    Mix_AllocateChannels(backend.aliasChannel("refused") + 1);
+    backend.holdLoads(false);
+    backend.waitForLoads();
+    EXPECT_TRUE(playing("early") && playing("refused"));
+}
+
+// A loop whose tag claims 1.2 s of its 2.4 starts early from the buffer the
+// claim reserved, waits at its end while the rest decodes, then plays on in
+// the whole sound (the sanitizers watch the mixer read across the swap).
+TEST_F(MixerSoundBackendTest, ALoopWhoseTagLiesShortPlaysOnIntoTheWholeSound) {
+    std::ifstream in(std::string(VELTRANE_SOURCE_DIR) + "/fuzz/corpus/sound_decoder/stereo_44k.mp3", std::ios::binary);
+    const std::string music{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // An Info frame (its header copied from the music's first frame) counting 46 frames.
+    std::string info(104, '\0');
+    info.replace(0, 4, music, 0, 4);
+    info.replace(36, 12, std::string("Info\0\0\0\1\0\0\0\x2e", 12));
+    std::ofstream(dir / "lying.mp3", std::ios::binary) << info << music << music;
+
+    backend.holdLoads(true);
+    ASSERT_EQ(backend.command("open " + path("lying.mp3") + " type mpegvideo alias lying.mp3"), kSoundOk);
+    ASSERT_EQ(backend.command("play lying.mp3 repeat from 0"), kSoundOk);
+    backend.runLoadSlices(2);  // the first second, then past the claimed end
+    EXPECT_TRUE(playing("lying.mp3"));
+    backend.holdLoads(false);
+    backend.waitForLoads();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_TRUE(playing("lying.mp3"));
 }

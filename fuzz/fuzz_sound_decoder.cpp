@@ -9,12 +9,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "platform/sound_decoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::string path = "/tmp/fuzz_sound_decoder_" + std::to_string(getpid()) + ".bin";
+    static const int removedAtExit = std::atexit([] { std::remove(path.c_str()); });
+    (void)removedAtExit;
     std::FILE* out = std::fopen(path.c_str(), "wb");
     if (out == nullptr) __builtin_trap();
     if (size > 0 && std::fwrite(data, 1, size, out) != size) __builtin_trap();

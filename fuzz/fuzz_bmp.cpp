@@ -9,15 +9,11 @@
 
 namespace {
 
-bool isPowerOfTwo(int n)
-{
-    return n >= 2 && (n & (n - 1)) == 0;
-}
+bool isPowerOfTwo(int n) { return n >= 2 && (n & (n - 1)) == 0; }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     BmpFile file;
     const char* reason = nullptr;
     if (!parseBmp(data, size, file, &reason)) {

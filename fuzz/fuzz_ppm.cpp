@@ -5,8 +5,7 @@
 
 #include "gfx/ppm_image.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     PpmImage image;
     const char* reason = nullptr;
     if (image.parse(data, size, &reason)) {

@@ -92,17 +92,14 @@ def main():
     after = f", {(onset - start // 2) / CHANNELS / RATE * 1000:.0f} ms after the key" if start else ""
     print(f"music starts {onset / CHANNELS / RATE * 1000:.0f} ms into the stream{after}")
     gaps, run = 0, 0
-    for i in range(onset, end, CHANNELS):
-        if abs(samples[i]) <= SILENT and abs(samples[i + 1]) <= SILENT:
+    for i in range(onset, end + CHANNELS, CHANNELS):  # the step past the end closes a last silent run
+        if i < end and abs(samples[i]) <= SILENT and abs(samples[i + 1]) <= SILENT:
             run += 1
             continue
         if run >= WINDOW_FRAMES:
             gaps += 1
             print(f"silent for {run * 1000 / RATE:.0f} ms from {(i // CHANNELS - run - onset // CHANNELS) / RATE:.2f} s")
         run = 0
-    if run >= WINDOW_FRAMES:
-        gaps += 1
-        print(f"silent for {run * 1000 / RATE:.0f} ms at the end")
     sys.exit(1 if gaps else 0)
 
 

@@ -4,9 +4,7 @@ source "$(dirname "$0")/lib.sh"
 
 # Red pixels in the middle of the view, where the bolts fly (the chase view's
 # red cross-hair sits at the pointer, in the corner).
-bolt_pixels() {
-  red_pixels "$1" 200x200+150+150
-}
+bolt_pixels() { red_pixels "$1" 200x200+150+150; }
 
 # Red bolt pixels summed over several screenshots, since a volley leaves only every fifth frame.
 bolt_pixels_over_shots() {
@@ -20,7 +18,7 @@ bolt_pixels_over_shots() {
 }
 
 start_display
-start_game
+start_game "$game_binary"
 tap space            # leave the title screen
 tap 3                # the chase view: the bolts fly ahead of the ship
 sleep 1.0

@@ -4,7 +4,6 @@
 # each for ten seconds after its first sound. SDL's disk driver writes what the
 # mixer plays, in real time, to a file. Prints when each piece was first heard.
 source "$(dirname "$0")/lib.sh"
-e2e_dir="$(cd "$(dirname "$0")" && pwd)"
 
 start_display
 
@@ -15,15 +14,8 @@ start_display
 listen() {
   local name="$1" track="${2:-}" stream="$shot_dir/music_$1.raw" from=0 status=2 deadline
   rm -f "$stream"
-  (cd "$data_dir" && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$stream" exec "$game_binary") \
-    >"$shot_dir/game_$name.log" 2>&1 &
-  e2e_pids+=($!)
-  game_pid=$!
-  window_id=$(timeout 60 xdotool search --sync --name '^Veltrane$' | head -n 1 || true)
-  [ -n "$window_id" ] || fail "$name: no game window"
+  start_game env SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$stream" "$game_binary"
   if [ -n "$track" ]; then
-    xdotool windowmove --sync "$window_id" 0 0
-    xdotool windowfocus --sync "$window_id"
     from=$(stat -c %s "$stream" 2>/dev/null || echo 0)
     xdotool key space
   fi
@@ -36,7 +28,7 @@ listen() {
   done
   kill -0 "$game_pid" 2>/dev/null || mark_failed "$name: the game exited"
   kill "$game_pid" 2>/dev/null || true
-  wait "$game_pid" 2>/dev/null || true
+  expect_end "signal 15" 20 "$name: SIGTERM"
   echo "$name: $(cat "$shot_dir/gaps_$name.txt")"
   case "$status" in
     0) ;;
@@ -48,7 +40,4 @@ listen() {
 
 listen title
 listen battle background0.mp3
-
-# The games are gone; report the recorded checks.
-game_pid=$$
-finish
+finish ended

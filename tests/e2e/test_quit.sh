@@ -2,29 +2,24 @@
 # The two ordinary ways out end the game with status 0: closing its window
 # (what a window manager sends) and `q`. `q` is pressed in the game built with
 # AddressSanitizer, so the sound's release at exit is checked too: a leak, a
-# use after free or a crash on the way out fails it. That build is the
-# sanitizer tree beside this one (./test builds it), or VELTRANE_ASAN_GAME.
+# use after free or a crash on the way out fails it.
 source "$(dirname "$0")/lib.sh"
-source "$(dirname "$0")/watched_game.sh"
-
-repo_dir="$(cd "$e2e_dir/../.." && pwd)"
-asan_game="${VELTRANE_ASAN_GAME:-$(dirname "$game_binary")/../../build-asan/src/veltrane}"
-[ -x "$asan_game" ] || fail "no sanitizer build of the game at $asan_game (./test builds it)"
+require_asan_game
 
 start_display
 
-start_watched_game "$game_binary"
+start_game "$game_binary"
 python3 "$e2e_dir/close_window.py" "$window_id" || mark_failed "could not send WM_DELETE_WINDOW"
 expect_end "exit 0" 20 "closing the window"
 
 export ASAN_OPTIONS=detect_leaks=1
-export LSAN_OPTIONS="suppressions=$repo_dir/tests/lsan.supp:print_suppressions=0"
+export LSAN_OPTIONS="suppressions=$e2e_dir/../lsan.supp:print_suppressions=0"
 # Mesa unloads its driver when the window goes, and the leak check that runs
 # later could no longer name the GL's own allocations to suppress them: the
 # driver is loaded from the start (after the sanitizer's runtime) and stays.
 preload="$(ldd "$asan_game" | awk '/libasan/ { print $3 }')"
 for driver in /usr/lib/*/dri/swrast_dri.so; do [ -e "$driver" ] && preload="$preload $driver"; done
-start_watched_game env LD_PRELOAD="$preload" "$asan_game" --data-dir "$(readlink -f "$data_dir")"
+start_game env LD_PRELOAD="$preload" "$asan_game" --data-dir "$(readlink -f "$data_dir")"
 tap space
 sleep 1
 tap q
@@ -34,5 +29,4 @@ if grep -q "Sanitizer" "$shot_dir/game.log"; then
   grep -A20 "Sanitizer" "$shot_dir/game.log" | head -40 >&2
 fi
 
-game_pid=$$
-finish
+finish ended

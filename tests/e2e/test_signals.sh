@@ -4,7 +4,6 @@
 # game then ends by that same signal, so the shell that started it sees it (and
 # a script's loop stops on Ctrl+C). Prints the time from each signal to the end.
 source "$(dirname "$0")/lib.sh"
-source "$(dirname "$0")/watched_game.sh"
 
 start_display
 elapsed_ms=()
@@ -18,19 +17,17 @@ stop_with() {
   [ -s "$end_report" ] && elapsed_ms+=("$(awk -v a="$sent" -v b="$(game_end_time)" 'BEGIN { printf "%d", (b - a) * 1000 }')")
 }
 
-start_watched_game "$game_binary"
+start_game "$game_binary"
 stop_with TERM
 
-start_watched_game "$game_binary"
+start_game "$game_binary"
 tap space
 sleep 1
 stop_with INT
 
-start_watched_game "$game_binary"
+start_game "$game_binary"
 stop_with HUP
 
 echo "time from signal to end: ${elapsed_ms[*]} ms (median $(printf '%s\n' "${elapsed_ms[@]}" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }') ms)"
 
-# Nothing left running to check by finish; report the recorded checks.
-game_pid=$$
-finish
+finish ended

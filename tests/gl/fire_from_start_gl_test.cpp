@@ -10,7 +10,6 @@
 #include <fstream>
 #include <initializer_list>
 #include <iterator>
-#include <utility>
 #include <vector>
 
 #include "app/draw_warm_up.h"

@@ -60,6 +60,8 @@ shot() { import -window "$window_id" "$shot_dir/$1.png"; }
 # Number of pixels in the region for which the ImageMagick fx test holds.
 count_pixels() { convert "$shot_dir/$1.png" -crop "$2" +repage -fx "$3 ? 1 : 0" -format '%[fx:round(mean*w*h)]' info:; }
 red_pixels() { count_pixels "$1" "$2" 'r > 0.5 && g < 0.3 && b < 0.3'; }
+# Mean of one channel (r, g or b) of the region, 0 to 1.
+channel_mean() { convert "$shot_dir/$1.png" -crop "$2" +repage -format "%[fx:mean.$3]" info:; }
 
 # await "<awk condition on v>" <seconds> <command> [args...]: runs the command
 # until what it prints meets the condition or the seconds have passed, and

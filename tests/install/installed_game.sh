@@ -50,7 +50,7 @@ check_command_line() {
 # folder and draws the title screen, whose name image comes from that folder.
 check_title_from_elsewhere() {
   start_display
-  start_game
+  start_game "$game_binary"
   local letters
   letters=$(wait_for title "v > 0.3" channel_mean 300x50+40+95 b)
   check "$letters > 0.3" "the title image did not draw: blue mean $letters"

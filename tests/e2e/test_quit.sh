@@ -21,7 +21,8 @@ preload="$(ldd "$asan_game" | awk '/libasan/ { print $3 }')"
 for driver in /usr/lib/*/dri/swrast_dri.so; do [ -e "$driver" ] && preload="$preload $driver"; done
 start_game env LD_PRELOAD="$preload" "$asan_game" --data-dir "$(readlink -f "$data_dir")"
 tap space
-sleep 1
+# Play has begun once the title's red prompt is gone.
+wait_for playing "v == 0" red_pixels 300x40+100+420 >/dev/null
 tap q
 expect_end "exit 0" 60 "q in the sanitizer build"
 if grep -q "Sanitizer" "$shot_dir/game.log"; then

@@ -22,7 +22,8 @@ stop_with TERM
 
 start_game "$game_binary"
 tap space
-sleep 1
+# Play has begun once the title's red prompt is gone.
+wait_for playing "v == 0" red_pixels 300x40+100+420 >/dev/null
 stop_with INT
 
 start_game "$game_binary"

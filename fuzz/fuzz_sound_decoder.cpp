@@ -16,8 +16,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::string path = "/tmp/fuzz_sound_decoder_" + std::to_string(getpid()) + ".bin";
-    static const int removedAtExit = std::atexit([] { std::remove(path.c_str()); });
-    (void)removedAtExit;
+    [[maybe_unused]] static const int removedAtExit = std::atexit([] { std::remove(path.c_str()); });
     std::FILE* out = std::fopen(path.c_str(), "wb");
     if (out == nullptr) __builtin_trap();
     if (size > 0 && std::fwrite(data, 1, size, out) != size) __builtin_trap();
@@ -33,17 +32,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if ((early != nullptr && now != early) || decoder.decodedBytes() > decoder.expectedBytes()) __builtin_trap();
         early = now;
         // The last byte published must be readable: the sanitizer checks it.
-        if (decoder.decodedBytes() > 0) {
-            volatile std::uint8_t last = early[decoder.decodedBytes() - 1];
-            (void)last;
-        }
+        if (decoder.decodedBytes() > 0) [[maybe_unused]] volatile std::uint8_t last = early[decoder.decodedBytes() - 1];
     }
     if (decoder.pcm().size() % 4 != 0) __builtin_trap();  // whole stereo frames
     // An early loop may still be playing from the buffer handed out: it lives
     // as long as the decoder.
-    if (early != nullptr) {
-        volatile std::uint8_t first = early[0];
-        (void)first;
-    }
+    if (early != nullptr) [[maybe_unused]] volatile std::uint8_t first = early[0];
     return 0;
 }

@@ -11,8 +11,7 @@ def ppm(header, width, height):
 
 def bmp(width, height, bits, clr_used=0, palette=0, compression=0, info_size=40, cut=0,
         gap=0, offset=None):
-    """gap: bytes between the table and the pixels; offset: a pixel offset
-    written in place of the true one."""
+    """gap: bytes between the table and the pixels; offset: a false pixel offset."""
     row = (width * bits + 31) // 32 * 4
     table = b"".join(struct.pack("<BBBB", i, 255 - i, i // 2, 0) for i in range(palette))
     pixels = bytes((i * 13) & 0xFF for i in range(row * abs(height)))

@@ -41,8 +41,7 @@ Bytes encodeTone(bool tagged, bool mixerLayout = false) {
     std::vector<short> pcm(mixerLayout ? rate * 6 / 5 : rate / 3);
     for (std::size_t i = 0; i < pcm.size(); ++i) pcm[i] = static_cast<short>(8000 * std::sin(i * 0.06));
     Bytes mp3(16384);
-    int size = lame_encode_buffer(flags, pcm.data(), pcm.data(), static_cast<int>(pcm.size()), mp3.data(),
-                                  static_cast<int>(mp3.size()));
+    int size = lame_encode_buffer(flags, pcm.data(), pcm.data(), static_cast<int>(pcm.size()), mp3.data(), static_cast<int>(mp3.size()));
     size += lame_encode_flush(flags, mp3.data() + size, static_cast<int>(mp3.size()) - size);
     mp3.resize(static_cast<std::size_t>(size));
     if (tagged) lame_get_lametag_frame(flags, mp3.data(), mp3.size());
@@ -50,18 +49,19 @@ Bytes encodeTone(bool tagged, bool mixerLayout = false) {
     return mp3;
 }
 
-// Rewrites the frame count of the Info tag in the first frame.
-Bytes withFrameCount(Bytes mp3, std::uint32_t frames) {
-    const auto tag = std::search(mp3.begin(), mp3.begin() + 64, std::begin("Info"), std::end("Info") - 1);
-    const std::size_t at = static_cast<std::size_t>(tag - mp3.begin()) + 8;  // after the magic and the flags
-    for (int i = 0; i < 4; ++i) mp3[at + i] = static_cast<unsigned char>(frames >> (24 - 8 * i));
-    return mp3;
+// Where the frame count of the Info tag in the first frame lies: after the magic and the flags.
+std::size_t frameCountAt(const Bytes& mp3) {
+    return static_cast<std::size_t>(std::search(mp3.begin(), mp3.begin() + 64, std::begin("Info"), std::end("Info") - 1) - mp3.begin()) + 8;
 }
 
 std::uint32_t frameCount(const Bytes& mp3) {
-    const auto tag = std::search(mp3.begin(), mp3.begin() + 64, std::begin("Info"), std::end("Info") - 1);
-    const std::size_t at = static_cast<std::size_t>(tag - mp3.begin()) + 8;
+    const std::size_t at = frameCountAt(mp3);
     return std::uint32_t{mp3[at]} << 24 | std::uint32_t{mp3[at + 1]} << 16 | std::uint32_t{mp3[at + 2]} << 8 | mp3[at + 3];
+}
+
+Bytes withFrameCount(Bytes mp3, std::uint32_t frames) {
+    for (int i = 0; i < 4; ++i) mp3[frameCountAt(mp3) + i] = static_cast<unsigned char>(frames >> (24 - 8 * i));
+    return mp3;
 }
 
 // A tenth of a second of 8-bit mono at 8 kHz: SDL converts it to the mixer's format.
@@ -69,9 +69,7 @@ Bytes wave() {
     const std::uint32_t frames = 800;
     Bytes out;
     const auto text = [&](const char* s) { out.insert(out.end(), s, s + 4); };
-    const auto put = [&](std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) out.push_back(static_cast<unsigned char>(value >> (8 * i)));
-    };
+    const auto put = [&](std::uint32_t value, int bytes) { while (bytes-- > 0) out.push_back(static_cast<unsigned char>(value)), value >>= 8; };
     text("RIFF"); put(36 + frames, 4); text("WAVE"); text("fmt ");
     put(16, 4); put(1, 2); put(1, 2); put(8000, 4); put(8000, 4); put(1, 2); put(8, 2);
     text("data"); put(frames, 4);
@@ -80,8 +78,7 @@ Bytes wave() {
 }
 
 void write(const std::string& name, const Bytes& bytes) {
-    std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #include "app/command_line.h"
 
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 
 namespace {
 constexpr const char* kDataDirOption = "--data-dir";
+constexpr const char* kFpsOption = "--fps";
 
 // glutInit's X options and how many values follow each.
 struct GlutOption {
@@ -17,7 +19,8 @@ constexpr GlutOption kGlutOptions[] = {
 };
 
 constexpr const char* kUsage =
-    "Usage: veltrane [--help | --version] [--data-dir DIR] [X options]\n"
+    "Usage: veltrane [--help | --version] [--data-dir DIR] [--fps N]\n"
+    "                [--classic-frames] [X options]\n"
     "A 3D space shooter: fly through a star-field arena and destroy four capital\n"
     "ships and 120 turrets.\n"
     "\n"
@@ -27,6 +30,10 @@ constexpr const char* kUsage =
     "               read the game's data from DIR (the environment variable\n"
     "               VELTRANE_DATA_DIR does the same); a DIR without the data\n"
     "               is an error\n"
+    "  --fps N      draw at most N pictures a second (0: no limit); by default\n"
+    "               the pictures follow the display\n"
+    "  --classic-frames\n"
+    "               draw one picture per game step, 20 a second, unsmoothed\n"
     "\n"
     "X options: -display DISPLAY, -geometry WxH+X+Y (the window's size, 500x500\n"
     "by default, and place), -iconic, -direct, -indirect, -gldebug, -sync.\n"
@@ -47,6 +54,21 @@ CommandLine answer(CommandLine::Action action, const char* rejected = "", bool m
     line.missingValue = missingValue;
     return line;
 }
+
+// A whole number of pictures a second, 0 or more, and nothing else.
+std::optional<int> parseFps(const char* text) {
+    int value = -1;
+    const char* end = text + std::strlen(text);
+    const auto [stop, error] = std::from_chars(text, end, value);
+    if (error != std::errc() || stop != end || value < 0) return std::nullopt;
+    return value;
+}
+
+CommandLine badValue(const char* option) {
+    CommandLine line = answer(CommandLine::Action::Reject, option);
+    line.badValue = true;
+    return line;
+}
 }  // namespace
 
 CommandLine parseCommandLine(int argc, const char* const* argv) {
@@ -65,6 +87,23 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
         if (std::strncmp(argument, kDataDirOption, optionLength) == 0 && argument[optionLength] == '=') {
             line.dataDir = argument + optionLength + 1;
             if (line.dataDir.empty()) return answer(CommandLine::Action::Reject, argument, true);
+            continue;
+        }
+        if (std::strcmp(argument, "--classic-frames") == 0) {
+            line.classicFrames = true;
+            continue;
+        }
+        const std::size_t fpsLength = std::strlen(kFpsOption);
+        const bool fpsJoined = std::strncmp(argument, kFpsOption, fpsLength) == 0 && argument[fpsLength] == '=';
+        if (fpsJoined || std::strcmp(argument, kFpsOption) == 0) {
+            const char* value = "";
+            if (fpsJoined)
+                value = argument + fpsLength + 1;
+            else if (i + 1 < argc)
+                value = argv[++i];
+            if (*value == '\0') return answer(CommandLine::Action::Reject, kFpsOption, true);
+            line.fps = parseFps(value);
+            if (!line.fps) return badValue(kFpsOption);
             continue;
         }
         const GlutOption* option = findGlutOption(argument);
@@ -90,6 +129,8 @@ std::optional<int> answerCommandLine(const CommandLine& line) {
     }
     if (line.missingValue)
         std::fprintf(stderr, "veltrane: %s needs a value (try --help)\n", line.rejected.c_str());
+    else if (line.badValue)
+        std::fprintf(stderr, "veltrane: %s needs a whole number, 0 or more (try --help)\n", line.rejected.c_str());
     else
         std::fprintf(stderr, "veltrane: unrecognised argument '%s' (try --help)\n", line.rejected.c_str());
     return 2;

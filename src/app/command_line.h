@@ -9,7 +9,12 @@ struct CommandLine {
     Action action = Action::Play;
     std::string rejected;       // the argument that made the line invalid
     bool missingValue = false;  // an option given last, without its value
+    bool badValue = false;      // an option whose value is not what it takes
     std::string dataDir;        // --data-dir DIR (or --data-dir=DIR), or ""
+    // --fps N: at most N pictures a second, 0 for no limit at all; without it
+    // the pictures follow the display.
+    std::optional<int> fps;
+    bool classicFrames = false;  // --classic-frames: one picture per game step
 };
 
 CommandLine parseCommandLine(int argc, const char* const* argv);

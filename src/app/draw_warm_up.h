@@ -7,10 +7,9 @@
 // once into the back buffer, which is cleared and never shown, so no frame of
 // the game pays for the compiling: the world in both views, fogged and plain,
 // filled and in wireframe, with a bolt of each kind, a spark and the glow.
-// Nothing of the game changes: the world is drawn, not stepped, the samples
-// belong to no pool, no random number is drawn, menu navigation does not run,
-// and the GL state, the wireframe flag, the view, the glow level and the
-// overlay's hue and title flag are put back.
+// It draws the real world and overlay as they stand, asking for each kind of
+// picture instead of setting the game's flags: drawing changes nothing in the
+// game, the samples belong to no pool, and the GL state is put back.
 
 // The title screen: cheap enough to run before the first frame.
 void warmUpTitle(int width, int height);

@@ -4,15 +4,16 @@
 #include <GL/freeglut.h>
 
 #include "app/draw_warm_up.h"
+#include "app/frame_log.h"
 #include "app/frame_pacing.h"
+#include "app/picture.h"
+#include "app/picture_pacing.h"
 #include "app/gamepads.h"
 #include "app/glut_callbacks.h"
 #include "app/quit_signals.h"
 #include "app/window_focus.h"
-#include "gfx/overlay.h"
-#include "state/input_flags.h"
 #include "state/options.h"
-#include "world/render_pass.h"
+#include "world/game_tick.h"
 
 int viewportWidth = kDefaultWindowSize;
 int viewportHeight = kDefaultWindowSize;
@@ -46,48 +47,36 @@ void reshapeWindow(int width, int height) {
     viewportHeight = height;
 }
 
-void setOverlayProjection(int width, int height) {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, width, height, 0, -1000, 1000);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-}
+namespace {
+bool classicFrames = false;
+SmoothPacer pacer(0);
+std::int64_t nextPictureAt = 0;
 
-void drawOverlayPass(int width, int height, bool titleFlag) {
-    setOverlayProjection(width, height);
-    Overlay* overlay = getOverlay();
-    // Navigation sees the title flag stored by the previous frame.
-    overlay->navigateMenu(pressUp, pressDown, pressRight, pressLeft);
-    overlay->drawOverlay(width, height, titleFlag);
+// What every frame does first: the keys let go unseen, the focus and the
+// controllers, whose input is queued for the next tick like the keyboard's.
+void pollInput() {
+    releaseKeysLetGo();
+    pollWindowFocus();
+    pollGamepads(windowHasFocus());
 }
+}  // namespace
+
+void useClassicFrames(bool classic) { classicFrames = classic; }
+
+void useSmoothPacing(std::int64_t picturePeriodNs) { pacer = SmoothPacer(picturePeriodNs); }
 
 void runFrameWork() {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     syncFullScreen();
-    glShadeModel(GL_SMOOTH);
-    glViewport(0, 0, viewportWidth, viewportHeight);
-    renderViewportWidth = viewportWidth;
-    renderViewportHeight = viewportHeight;
-
-    if (gameState == 1) {
-        renderWorldPass();
-        drawOverlayPass(viewportWidth, viewportHeight, false);
-    } else {
-        // On the title screen the world neither moves nor is drawn.
-        drawOverlayPass(viewportWidth, viewportHeight, true);
-    }
-    clearPresses();
-
+    runTick();
+    drawPicture(1.0f);
     // The frame's work includes the GL's: a software renderer draws when flushed.
     glFinish();
 }
 
-void displayFrame() {
-    releaseKeysLetGo();
-    // The controllers write the same flags as the keys, before the frame reads them.
-    pollWindowFocus();
-    pollGamepads(windowHasFocus());
+namespace {
+// One tick and one picture every 50 ms at most, as the game has always run.
+void displayClassicFrame() {
+    pollInput();
     // Play begun while the title was still warming up: the rest comes first.
     if (gameState == 1) finishWorldWarmUp(viewportWidth, viewportHeight);
     const std::int64_t start = frameClockTicks();
@@ -97,6 +86,37 @@ void displayFrame() {
     sleepMs(frameSleepMs(end - start, kFrameClockTicksPerSecond));
     glutSwapBuffers();
     framesDrawn += 1;
+    logFrame(true, lastFrameWorkNs);
+}
+
+// Pictures as often as the display shows them, each between the last two
+// ticks at the time it is drawn; a tick whenever one is due, never more than
+// one between two pictures.
+void displaySmoothFrame() {
+    sleepUntil(nextPictureAt);
+    pollInput();
+    const std::int64_t start = frameClockTicks();
+    const bool ticked = pacer.takeTick(start);
+    if (ticked) runTick();
+    if (gameState == 1) finishWorldWarmUp(viewportWidth, viewportHeight);
+    syncFullScreen();
+    drawPicture(pacer.fraction(frameClockTicks()));
+    glFinish();
+    const std::int64_t end = frameClockTicks();
+    lastFrameWorkNs = end - start;
+    nextPictureAt = pacer.nextPictureAt(start);
+    glutSwapBuffers();
+    framesDrawn += 1;
+    logFrame(ticked, lastFrameWorkNs);
+}
+}  // namespace
+
+void displayFrame() {
+    if (classicFrames) {
+        displayClassicFrame();
+    } else {
+        displaySmoothFrame();
+    }
 }
 
 void idleFrame() {

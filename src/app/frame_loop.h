@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 
 // The window's size unless -geometry gives another.
 constexpr int kDefaultWindowSize = 500;
@@ -14,18 +15,19 @@ extern long long framesDrawn;
 // The last frame's work before its pacing sleep, in nanoseconds (tests watch it).
 extern long long lastFrameWorkNs;
 
-// The display callback: one game step and one drawn frame, paced to 50 ms.
+// The display callback. Smooth (the default): a picture as often as the
+// display shows one, a tick whenever one is due (every 50 ms). Classic: one
+// tick and one picture per frame, paced to 50 ms, as the game always ran.
 void displayFrame();
-// The frame's work without the pacing sleep and the swap: the step, the
-// world's drawing and the overlay, finished by the GL (the soak runs it flat out).
+void useClassicFrames(bool classic);
+// Pictures at most one per period (0: as fast as the swap allows).
+void useSmoothPacing(std::int64_t picturePeriodNs);
+// A classic frame's work without the pacing sleep and the swap: one tick and
+// its picture, finished by the GL.
 void runFrameWork();
 // The idle callback: asks for the next frame, or leaves the main loop once a
 // quit signal has come.
 void idleFrame();
-// The 2D pass that ends every frame: menu navigation, then the title screen or the HUD.
-void drawOverlayPass(int width, int height, bool titleFlag);
-// Window pixels, y down, for the 2D pass.
-void setOverlayProjection(int width, int height);
 // The reshape callback: the picture follows the window's real size.
 void reshapeWindow(int width, int height);
 // Applies a pending full-screen change to the window and the viewport size.

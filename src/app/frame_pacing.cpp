@@ -14,6 +14,9 @@ public:
     void sleepMs(std::int64_t milliseconds) override {
         if (milliseconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
     }
+    void sleepNs(std::int64_t nanoseconds) override {
+        if (nanoseconds > 0) std::this_thread::sleep_for(std::chrono::nanoseconds(nanoseconds));
+    }
 };
 
 SteadyFrameClock steadyClock;
@@ -33,3 +36,8 @@ void useFrameClock(FrameClock* clock) { currentClock = clock != nullptr ? clock 
 std::int64_t frameClockTicks() { return currentClock->ticks(); }
 
 void sleepMs(std::int64_t milliseconds) { currentClock->sleepMs(milliseconds); }
+
+void sleepUntil(std::int64_t ticks) {
+    const std::int64_t remaining = ticks - currentClock->ticks();
+    if (remaining > 0) currentClock->sleepNs(remaining);
+}

@@ -18,6 +18,8 @@ public:
     virtual ~FrameClock() = default;
     virtual std::int64_t ticks() = 0;
     virtual void sleepMs(std::int64_t milliseconds) = 0;
+    // Sleeps to the nanosecond where the clock can (the real one can).
+    virtual void sleepNs(std::int64_t nanoseconds) { sleepMs(nanoseconds / 1000000); }
 };
 // Makes `clock` the frame loop's clock; nullptr puts the real one back.
 void useFrameClock(FrameClock* clock);
@@ -27,3 +29,5 @@ std::int64_t frameClockTicks();
 constexpr std::int64_t kFrameClockTicksPerSecond = 1000000000;
 // Sleeps for the given number of milliseconds (nothing for 0 or less).
 void sleepMs(std::int64_t milliseconds);
+// Sleeps until the clock reads `ticks` (nothing when it already has).
+void sleepUntil(std::int64_t ticks);

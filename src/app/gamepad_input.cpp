@@ -1,14 +1,14 @@
 #include "app/gamepad_input.h"
 
-#include "app/input.h"
+#include "world/command_queue.h"
 #include "state/options.h"
 #include "world/world.h"
 
 namespace {
 
 void updateArrow(bool was, bool now, int key) {
-    if (now && !was) handleSpecialDown(key);
-    if (was && !now) handleSpecialUp(key);
+    if (now && !was) queueSpecialDown(key);
+    if (was && !now) queueSpecialUp(key);
 }
 
 // Start is the one button for the whole game flow: it begins the game on the
@@ -28,9 +28,9 @@ void GamepadInput::update(const GamepadControls& now) {
     updateArrow(held.down, now.down, KeyDown);
     updateArrow(held.left, now.left, KeyLeft);
     updateArrow(held.right, now.right, KeyRight);
-    if (now.fire && !held.fire) handleKeyDown(' ');
-    if (held.fire && !now.fire) handleKeyUp(' ');
-    if (now.start && !held.start) handleKeyDown(startKey());
-    if (now.switchView && !held.switchView) handleKeyDown(optView ? '3' : '2');
+    if (now.fire && !held.fire) queueKeyDown(' ');
+    if (held.fire && !now.fire) queueKeyUp(' ');
+    if (now.start && !held.start) queueKeyDown(startKey());
+    if (now.switchView && !held.switchView) queueKeyDown(optView ? '3' : '2');
     held = now;
 }

@@ -5,6 +5,7 @@
 #include "app/frame_loop.h"
 #include "app/input.h"
 #include "app/key_repeat_filter.h"
+#include "world/command_queue.h"
 #include "platform/x11_keyboard.h"
 
 namespace {
@@ -13,29 +14,30 @@ KeyRepeatFilter repeatFilter;
 
 void releaseKey(KeyRepeatFilter::Key key) {
     if (key.special) {
-        handleSpecialUp(key.code);
+        queueSpecialUp(key.code);
     } else {
-        handleKeyUp(static_cast<unsigned char>(key.code));
+        queueKeyUp(static_cast<unsigned char>(key.code));
     }
 }
 
-// Every handler ends by asking for a redisplay, whatever the key did.
+// Keys wait in the queue for the next tick. Every handler ends by asking for
+// a redisplay, whatever the key did.
 void onKeyDown(unsigned char key, int, int) {
-    if (repeatFilter.press(physicalKeyForChar(key), {false, key})) handleKeyDown(key);
+    if (repeatFilter.press(physicalKeyForChar(key), {false, key})) queueKeyDown(key);
     glutPostRedisplay();
 }
 void onKeyUp(unsigned char key, int, int) {
     repeatFilter.release(physicalKeyForChar(key));
-    handleKeyUp(key);
+    queueKeyUp(key);
     glutPostRedisplay();
 }
 void onSpecialDown(int key, int, int) {
-    if (repeatFilter.press(physicalKeyForSpecial(key), {true, key})) handleSpecialDown(key);
+    if (repeatFilter.press(physicalKeyForSpecial(key), {true, key})) queueSpecialDown(key);
     glutPostRedisplay();
 }
 void onSpecialUp(int key, int, int) {
     repeatFilter.release(physicalKeyForSpecial(key));
-    handleSpecialUp(key);
+    queueSpecialUp(key);
     glutPostRedisplay();
 }
 void onMotion(int x, int y) {

@@ -1,97 +1,14 @@
 #include "app/input.h"
 
-#include <cstdlib>
-
 #include "app/pointer_fire.h"
-#include "state/options.h"
-#include "state/sound_cues.h"
-#include "world/render_pass.h"
-#include "world/world.h"
-#include "world/world_options.h"
-
-void handleKeyDown(unsigned char key) {
-    World* world = getWorld();
-    switch (key) {
-        case ' ':
-            if (gameState == 0) {
-                stopTitleMusic();
-                gameState = 1;
-            } else if (gameState == 1) {
-                keyFire = true;
-            }
-            break;
-        case '0': wireframe = !wireframe; break;
-        case '2': setView(true); break;
-        case '3': setView(false); break;
-        case '\\':
-            if (!world->gameOver && gameState == 1) world->won = true;
-            break;
-        case 'c': toggleInvert(); break;
-        case 'f': setNebula(!optNebula); break;
-        case 'i': toggleInvincible(); break;
-        case 'p':
-            if (gameState == 1) world->togglePause();
-            break;
-        case 'q': std::exit(0);
-        case 'r':
-            if (world->gameOver || world->won) {
-                world->restart();
-                cameraMode = 1;
-                setView(true);
-            }
-            break;
-        default: break;
-    }
-}
-
-void handleKeyUp(unsigned char key) {
-    if (key == ' ') keyFire = false;
-}
-
-// Inversion is applied as each event arrives, so a release clears the flag
-// chosen by the inversion in force at release time.
-void handleSpecialDown(int key) {
-    switch (key) {
-        case KeyLeft:
-            pressLeft = true;
-            keyLeft = true;
-            break;
-        case KeyRight:
-            pressRight = true;
-            keyRight = true;
-            break;
-        case KeyUp:
-            pressUp = true;
-            (optInvert ? keyDown : keyUp) = true;
-            break;
-        case KeyDown:
-            pressDown = true;
-            (optInvert ? keyUp : keyDown) = true;
-            break;
-        default: break;
-    }
-}
-
-void handleSpecialUp(int key) {
-    switch (key) {
-        case KeyF1: setFullScreen(!optFullScreen); break;
-        case KeyLeft: keyLeft = false; break;
-        case KeyRight: keyRight = false; break;
-        case KeyUp: (optInvert ? keyDown : keyUp) = false; break;
-        case KeyDown: (optInvert ? keyUp : keyDown) = false; break;
-        default: break;
-    }
-}
+#include "world/command_queue.h"
 
 bool handleMouseButton(bool leftButton, bool pressed, int x, int y) {
     pointerX = x;
     pointerY = y;
-    World* world = getWorld();
-    if (cameraMode == 2 && leftButton && pressed && !world->gameOver && !world->paused) {
-        firePlayerBoltAtPointer(x, y);
-        return true;
-    }
-    return false;
+    if (!leftButton || !pressed) return false;
+    queueFireAlong(pointerRay(x, y));
+    return true;
 }
 
 void handlePointerMotion(int x, int y) {

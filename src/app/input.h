@@ -1,15 +1,10 @@
 #pragma once
 
-#include "state/input_flags.h"
+#include "world/input_commands.h"
 
-// Special keys, as GLUT numbers them.
-enum SpecialKey { KeyF1 = 1, KeyLeft = 100, KeyUp = 101, KeyRight = 102, KeyDown = 103 };
-
-// The handlers act on flags only; the caller requests the redisplay.
-void handleKeyDown(unsigned char key);
-void handleKeyUp(unsigned char key);
-void handleSpecialDown(int key);
-void handleSpecialUp(int key);
-// Returns true when the click fired a bolt.
+// The mouse as the window reports it. A left-button press becomes a shot
+// along the line under the pointer through the picture on screen, queued for
+// the next tick; returns whether one was queued. Every event moves the
+// cross-hair.
 bool handleMouseButton(bool leftButton, bool pressed, int x, int y);
 void handlePointerMotion(int x, int y);

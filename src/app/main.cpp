@@ -3,11 +3,15 @@
 #include <GL/glut.h>
 
 #include <cctype>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <string>
 
 #include "app/command_line.h"
 #include "app/data_dir.h"
+#include "app/display_pacing.h"
+#include "app/frame_loop.h"
 #include "app/quit_signals.h"
 #include "app/startup.h"
 #include "gfx/title_screen.h"
@@ -26,6 +30,12 @@ int main(int argc, char** argv) {
         setTitleNotice(notice);
     }
     startUp(argc, argv);
+    useClassicFrames(line.classicFrames);
+    if (!line.classicFrames) {
+        const DisplayPacing pacing = chooseDisplayPacing(line.fps);
+        useSmoothPacing(pacing.picturePeriodNs);
+        if (std::getenv("VELTRANE_SHOW_PACING") != nullptr) std::fprintf(stderr, "veltrane: %s\n", pacing.description.c_str());
+    }
     // Returns when the window is closed or a signal asks the game to end.
     glutMainLoop();
     const int signalNumber = quitSignal();

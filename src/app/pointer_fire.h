@@ -1,5 +1,8 @@
 #pragma once
 
-// Fires one player bolt from the near plane along the line under the pointer,
-// using the matrices of the frame on screen. Needs the game's GL context.
-void firePlayerBoltAtPointer(int x, int y);
+#include "world/input_commands.h"
+
+// The line under window pixel (x, y), y from the top, through the last
+// picture drawn: from the near plane towards the far plane. Needs the game's
+// GL context (it unprojects with GLU).
+PointerRay pointerRay(int x, int y);

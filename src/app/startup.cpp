@@ -48,7 +48,7 @@ void setFixedGlState() {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
 
-    // The nebula option's fog; its colour cycles every frame.
+    // The nebula option's fog; its colour cycles every tick of play.
     const float fogColour[4] = {1.0f, 0.6f, 0.6f, 1.0f};
     glFogi(GL_FOG_MODE, GL_LINEAR);
     glFogfv(GL_FOG_COLOR, fogColour);

@@ -113,7 +113,7 @@ int CapitalShip::update() {
     // Rebuilt every step from the scale, so the guns and box shrink while dying.
     placeGeometry();
 
-    // Every ship is drawn every frame: the game's view test could never leave one out.
+    // Every ship is drawn in every picture: the game's view test could never leave one out.
     World* world = getWorld();
     const Vec3 target = world->player->position;
     for (int i = 0; i < kGunCount; ++i) {
@@ -139,22 +139,23 @@ int CapitalShip::update() {
     return 0;
 }
 
-bool CapitalShip::advanceDrawState() {
-    // The death shrink and the flicker advance once per drawn frame, so they
-    // live in the draw path (they also run while the game is paused).
+void CapitalShip::advanceDrawState() {
+    // They run after the step's rules, also while the game is paused, as the
+    // picture of each step always has.
+    shown = true;
     if (state == Dying) {
         scale -= kShrinkPerDraw;
         if (scale < 0.0f) state = Inactive;
     } else if (hitFlash > 0) {
         hitFlash -= 1;
         const int r = static_cast<int>(randUnit() * 4.0f - 2.0f);
-        if (r > 0) return false;  // one frame in four is skipped
+        if (r > 0) shown = false;  // one tick in four is skipped
     }
-    return state != Inactive;
+    if (state == Inactive) shown = false;
 }
 
-void CapitalShip::draw() {
-    if (!advanceDrawState()) return;
+void CapitalShip::draw() const {
+    if (!shown || state == Inactive) return;
     glDisable(GL_BLEND);
     glPushMatrix();
     glTranslatef(position.x, position.y, position.z);

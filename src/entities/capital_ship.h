@@ -8,7 +8,7 @@ class PlayerBolt;
 
 // A huge battleship that never moves: six broadside guns fire at the player
 // whenever it is on their side; 160 hits destroy it, after which it shrinks
-// away over eleven drawn frames.
+// away over eleven ticks.
 class CapitalShip : public Enemy {
 public:
     static constexpr int kGunCount = 6;
@@ -21,10 +21,10 @@ public:
     void rollGunTimer(int gun);
     void reset();
     int update() override;
-    void draw() override;
-    // The death shrink and the hit flicker of one drawn frame (no GL): returns
-    // whether the ship is drawn in this frame. Draws one rand() while flickering.
-    bool advanceDrawState();
+    void draw() const override;
+    // The death shrink and the hit flicker, once a tick after the step: decides
+    // whether the tick's pictures show the ship. Draws one rand() while flickering.
+    void advanceDrawState();
     bool hitByPlayerBolt(const PlayerBolt& bolt);
     bool containsPoint(float x, float y, float z) const;
     // Builds the mesh's display list and textures (needs a GL context).
@@ -41,6 +41,7 @@ public:
     int gunTimers[kGunCount] = {};
     float hitPoints = kStartHitPoints;
     int hitFlash = 0;
+    bool shown = true;  // whether this tick's pictures show the ship
     Vec3 corners[8];
     BoundingBox box;
 

@@ -8,7 +8,7 @@ public:
     Enemy() = default;
 
     int update() override { return 0; }
-    void draw() override {}
+    void draw() const override {}
 
     float angleX = 0.0f;
     float angleY = 0.0f;

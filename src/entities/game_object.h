@@ -20,7 +20,8 @@ public:
     virtual void activate() { state = Active; }
     // Returns the state word; 0 counts an enemy as alive.
     virtual int update() = 0;
-    virtual void draw() = 0;
+    // Draws the object as it stands; changes nothing.
+    virtual void draw() const = 0;
 
     Vec3 position;
     int state = Inactive;

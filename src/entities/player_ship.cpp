@@ -63,10 +63,12 @@ int PlayerShip::update() {
     return 0;
 }
 
-void PlayerShip::draw() {
+void PlayerShip::draw() const { drawAt(1.0f); }
+
+void PlayerShip::drawAt(float fraction) const {
     if (state == Inactive) return;
     glPushMatrix();
-    ShipModel::draw();
+    drawIn(frameAt(fraction));
     glPopMatrix();
 }
 
@@ -104,11 +106,20 @@ void PlayerShip::reset() {
     up = Vec3(0.0f, 1.0f, 0.0f);
     right = Vec3(1.0f, 0.0f, 0.0f);
     roll(0.0f);
+    rememberFrame();  // back at the start: pictures show it there, not flying back
 }
 
 Vec3 PlayerShip::cockpitEye() const { return position + cameraOffset; }
 
 Vec3 PlayerShip::chaseEye() const { return position + cameraOffset + up * 3.0f - forward * 15.0f; }
+
+Vec3 PlayerShip::eyeOf(const ShipFrame& frame, int cameraMode) {
+    // The same arithmetic, in the same order, as the camera offset and the eyes above.
+    const Vec3 offset = frame.up * 0.5f - frame.forward * kOneSixth;
+    if (cameraMode == 1) return frame.position + offset;
+    if (cameraMode == 2) return frame.position + offset + frame.up * 3.0f - frame.forward * 15.0f;
+    return frame.position + offset + frame.up * 48.0f - frame.forward * 240.0f;
+}
 
 Vec3 PlayerShip::deathEye() const {
     return position + cameraOffset + up * 48.0f - forward * 240.0f;

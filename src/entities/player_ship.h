@@ -21,10 +21,12 @@ public:
     // Requests a volley for the next update unless the guns are cooling down.
     void fire();
     int update() override;
-    void draw() override;
+    void draw() const override;
+    // Draws the ship as a picture at `fraction` of the step shows it (nothing once destroyed).
+    void drawAt(float fraction) const;
     void advance() override;
     void takeDamage(float amount);
-    // Whether the enemy bolt's path this frame crosses the hull.
+    // Whether the enemy bolt's path this step crosses the hull.
     bool hitByBolt(const EnemyBolt& bolt) const;
     void reset();
 
@@ -33,6 +35,10 @@ public:
     Vec3 cockpitEye() const;
     Vec3 chaseEye() const;
     Vec3 deathEye() const;
+    // The eye of camera mode 1 (cockpit), 2 (chase) or 3 (death) for a ship
+    // standing as `frame` says; the same values as the three above for the
+    // ship's own frame.
+    static Vec3 eyeOf(const ShipFrame& frame, int cameraMode);
     // Recomputes the camera offset, nozzles, muzzles and hull from the frame and position.
     void refreshPoints();
 

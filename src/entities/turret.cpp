@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "entities/frame_blend.h"
 #include "entities/player_bolt.h"
 #include "entities/random.h"
 #include "gfx/draw_path.h"
@@ -72,7 +73,9 @@ int Turret::update() {
     return 0;
 }
 
-void Turret::aimAngles(float& rotX, float& rotY) const {
+void Turret::aimAngles(float& rotX, float& rotY) const { aimAngles(aim, rotX, rotY); }
+
+void Turret::aimAngles(const Vec3& aim, float& rotX, float& rotY) {
     if (aim.x == 0.0f && aim.y == 0.0f && aim.z == 0.0f) {
         rotX = 0.0f;
         rotY = 0.0f;
@@ -130,7 +133,9 @@ GLuint turretLists() {
 }
 }  // namespace
 
-void Turret::draw() {
+void Turret::draw() const { drawAt(1.0f); }
+
+void Turret::drawAt(float fraction) const {
     if (state == Inactive) return;
     const bool oneByOne = drawPath == DrawPath::OneByOne;
     glPushMatrix();
@@ -145,7 +150,7 @@ void Turret::draw() {
 
     float rotX = 0.0f;
     float rotY = 0.0f;
-    aimAngles(rotX, rotY);
+    aimAngles(fraction == 1.0f ? aim : blendDirection(previousAim, aim, fraction), rotX, rotY);
     glRotatef(rotX, 1.0f, 0.0f, 0.0f);
     glRotatef(rotY, 0.0f, 1.0f, 0.0f);
 

@@ -16,14 +16,19 @@ public:
     void setPosition(float x, float y, float z) override;
     void activate() override;
     int update() override;
-    void draw() override;
+    void draw() const override;
+    // Draws the barrel turned as far towards its aim as a picture at
+    // `fraction` of the step since the last tick shows it.
+    void drawAt(float fraction) const;
 
     // The two rotations, in degrees, that point a barrel modelled along +z along `aim`.
     void aimAngles(float& rotX, float& rotY) const;
+    static void aimAngles(const Vec3& aim, float& rotX, float& rotY);
     // Destroys the turret when the bolt's position or tip lies inside its box.
     bool testHit(const PlayerBolt& bolt);
 
     Vec3 aim;
+    Vec3 previousAim;  // as the last tick left it, for pictures between ticks
     int cooldown = 0;
     BoundingBox box;
 };

@@ -101,10 +101,8 @@ void TurretBlock::updateCounting(int& count) {
         for (Turret& turret : turrets) {
             if (turret.update() == 0) count += 1;
         }
-        // The draw places the turrets as well; placing them here too means a
-        // step needs no drawn frame (tests, benchmarks). The block never moves,
-        // so the places are the same. It runs after the turrets' own update so
-        // that each update sees the turret where the previous frame put it.
+        // The block never moves, so this changes nothing once the level has
+        // placed the turrets; it keeps a block placed by hand in a test right.
         placeTurrets();
     }
 
@@ -182,7 +180,7 @@ void TurretBlock::loadCounterTexture() {
     uploadCounterImage();
 }
 
-void TurretBlock::uploadCounterImage() {
+void TurretBlock::uploadCounterImage() const {
     glEnable(GL_TEXTURE_2D);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     if (counterTexture == 0) glGenTextures(1, &counterTexture);
@@ -193,10 +191,11 @@ void TurretBlock::uploadCounterImage() {
     counterImageDirty = false;
 }
 
-void TurretBlock::draw() {
+void TurretBlock::draw() const { drawAt(1.0f); }
+
+void TurretBlock::drawAt(float fraction) const {
     if (armed) {
-        placeTurrets();
-        for (Turret& turret : turrets) turret.draw();
+        for (const Turret& turret : turrets) turret.drawAt(fraction);
     }
     if (counterDisplay && counterImageDirty) uploadCounterImage();
 

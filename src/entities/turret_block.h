@@ -23,7 +23,9 @@ public:
     // Also places the collision box, a cube of whole-number half edge.
     void setPosition(float x, float y, float z) override;
     int update() override;
-    void draw() override;
+    void draw() const override;
+    // Draws the block and its turrets as a picture at `fraction` of the step shows them.
+    void drawAt(float fraction) const;
     // One step: hue, turrets and the counter image. Reports the live turrets in count.
     virtual void updateCounting(int& count);
 
@@ -48,24 +50,26 @@ public:
     BoundingBox box;
     bool bumpMapped = false;
     bool counterDisplay = false;
-    unsigned counterTexture = 0;
+    mutable unsigned counterTexture = 0;  // made by the first upload
     int hitCount = 0;
     std::uint8_t counterImage[256] = {};
-    // Set when counterImage changed and must be uploaded by the next draw.
-    bool counterImageDirty = false;
+    // Set when counterImage changed and must be uploaded by the next draw: the
+    // GL copy's bookkeeping, not the game's, so a draw may clear it.
+    mutable bool counterImageDirty = false;
 
     // Makes a counter block's texture from its image as it stands, at start-up:
     // every draw then finds the texture as play will use it, so the start-up
     // warm-up meets it too and the first frame of play uploads nothing.
     void loadCounterTexture();
 
-private:
     // Puts turret k at the centre of face k (+x, -x, +y, -y, +z, -z), with its box.
     void placeTurrets();
+
+private:
     // Border texels lit, then the first hitCount interior texels in row order.
     void buildCounterImage(std::uint8_t* image) const;
     // Refills counterTexture from counterImage (draw path only: needs GL).
-    void uploadCounterImage();
+    void uploadCounterImage() const;
     // `faces` holds one bit per face of the unit cube to draw.
     void drawTwoUnitCube(float red, float green, float blue, unsigned faces) const;
     void drawOneUnitCube(float red, float green, float blue, unsigned faces) const;

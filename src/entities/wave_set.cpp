@@ -72,6 +72,11 @@ WaveSet::WaveSet(int level) : levelNumber(level) {
     counter->armed = false;
     counter->counterDisplay = true;
     blocks.push_back(std::move(counter));
+    // The armed blocks' turrets stand on their faces from the start, so the
+    // first step aims them from there and any picture shows them there.
+    for (auto& block : blocks) {
+        if (block->armed) block->placeTurrets();
+    }
 }
 
 void WaveSet::countEnemies() {
@@ -86,9 +91,9 @@ void WaveSet::countEnemies() {
     }
 }
 
-void WaveSet::drawAll() {
-    for (auto& block : blocks) block->draw();
-    for (auto& ship : capitalShips) ship->draw();
+void WaveSet::drawAll(float fraction) const {
+    for (const auto& block : blocks) block->drawAt(fraction);
+    for (const auto& ship : capitalShips) ship->draw();
 }
 
 void WaveSet::resetAll() {

@@ -13,7 +13,8 @@ public:
 
     // Updates every enemy and recounts the live ones.
     void countEnemies();
-    void drawAll();
+    // Draws the blocks, then the capital ships, as a picture at `fraction` of the step shows them.
+    void drawAll(float fraction = 1.0f) const;
     void resetAll();
     void loadTextures();
 

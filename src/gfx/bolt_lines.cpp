@@ -4,10 +4,10 @@
 
 #include "entities/bolt.h"
 
-void BoltLines::add(const Bolt& bolt) {
+void BoltLines::add(const Bolt& bolt, const Vec3& place, const Vec3& direction) {
     if (bolt.state == Inactive) return;
-    const Vec3& p = bolt.position;
-    const Vec3 end = bolt.direction * bolt.length;
+    const Vec3& p = place;
+    const Vec3 end = direction * bolt.length;
     const float ends[2][3] = {{p.x, p.y, p.z}, {p.x + end.x, p.y + end.y, p.z + end.z}};
     for (const auto& point : ends) {
         vertices.insert(vertices.end(), point, point + 3);

@@ -19,6 +19,8 @@ void EngineTrail::emit(const Vec3& origin, const Vec3& direction, const Vec3& sp
         particle.velocity = direction + spreadA * (kTrailSpread * p) + spreadB * (kTrailSpread * q);
         particle.life = particle.maxLife = (randUnit() + 1.0f) * kTrailMinLife;
         particle.position = origin;
+        particle.previousPosition = origin;
+        particle.shipBorne = true;
         particle.state = Active;
         particle.red = 1.0f;
         particle.green = 0.3f;
@@ -39,12 +41,7 @@ int EngineTrail::update() {
     return Active;
 }
 
-void EngineTrail::draw() {
+void EngineTrail::draw() const {
     if (state == Inactive) return;
-    for (Particle& particle : particles) particle.draw();
-}
-
-void EngineTrail::addTo(ParticleBatch& batch) {
-    if (state == Inactive) return;
-    for (Particle& particle : particles) batch.add(particle);
+    for (const Particle& particle : particles) particle.draw();
 }

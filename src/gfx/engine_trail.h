@@ -1,7 +1,6 @@
 #pragma once
 #include "entities/game_object.h"
 #include "gfx/particle.h"
-#include "gfx/particle_batch.h"
 
 // The exhaust of one engine: a fixed ring of particles refilled at the nozzle
 // every step. It allocates nothing after construction.
@@ -14,9 +13,7 @@ public:
     void emit(const Vec3& origin, const Vec3& direction, const Vec3& spreadA, const Vec3& spreadB,
               int count);
     int update() override;
-    void draw() override;
-    // The same particles, in the same order, into the effects pass's batch.
-    void addTo(ParticleBatch& batch);
+    void draw() const override;
 
     Particle particles[kParticleCount];
     int nextParticle = 0;

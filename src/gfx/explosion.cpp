@@ -33,6 +33,7 @@ void Explosion::start(const Vec3& centre, int count, float particleSize, float r
         particle->green = green;
         particle->blue = blue;
         particle->position = centre;
+        particle->previousPosition = centre;  // appears where it starts, not smeared
         particle->state = Active;
         particle->size = particleSize;
         particle->randomFlip = false;
@@ -50,12 +51,7 @@ int Explosion::update() {
     return state;
 }
 
-void Explosion::draw() {
+void Explosion::draw() const {
     if (state == Inactive) return;
-    for (auto& particle : particles) particle->draw();
-}
-
-void Explosion::addTo(ParticleBatch& batch) {
-    if (state == Inactive) return;
-    for (auto& particle : particles) batch.add(*particle);
+    for (const auto& particle : particles) particle->draw();
 }

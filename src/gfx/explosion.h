@@ -4,7 +4,6 @@
 
 #include "entities/game_object.h"
 #include "gfx/particle.h"
-#include "gfx/particle_batch.h"
 
 // A one-off burst of particles flying outward from a point. Its particles are
 // the only objects allocated while a game runs: they live until the slot is
@@ -16,9 +15,7 @@ public:
     void start(const Vec3& centre, int count, float particleSize, float red, float green, float blue);
     // Inactive once none of its particles is alive any more.
     int update() override;
-    void draw() override;
-    // The same particles, in the same order, into the effects pass's batch.
-    void addTo(ParticleBatch& batch);
+    void draw() const override;
 
     int particleCount = 0;
     std::vector<std::unique_ptr<Particle>> particles;

@@ -6,7 +6,6 @@
 #include "gfx/hud.h"
 #include "gfx/overlay.h"
 #include "state/input_flags.h"
-#include "state/options.h"
 #include "world/world.h"
 
 namespace {
@@ -37,7 +36,7 @@ void drawCredits(const Overlay& overlay, int width, int height) {
     glEnable(GL_TEXTURE_2D);
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     glBindTexture(GL_TEXTURE_2D, overlay.creditTexture);
-    const float c = overlay.creditScroll;
+    const float c = overlay.creditScrollShown;
     glPushMatrix();
     glTranslatef(static_cast<float>(width / 2), static_cast<float>(height / 2 + 100), 100.0f);
     // The window shows a fifth of the image; the texture repeats, so the scroll wraps.
@@ -86,16 +85,7 @@ std::string hudScoreText(const World& world) { return "Score: " + std::to_string
 
 std::string hudEnemiesLeftText(const World& world) { return "Enemies Left: " + std::to_string(world.enemiesLeft()); }
 
-void updateHudState(Overlay& overlay, const World& world) {
-    if (!world.paused) overlay.menuIndex = 0;
-    if (world.won) {
-        overlay.creditScroll += overlay.creditScrollStep;
-    } else {
-        overlay.creditScroll = 0.0f;
-    }
-}
-
-void Overlay::drawHud(int width, int height) {
+void Overlay::drawHud(int width, int height, const OverlayPicture& picture) const {
     const World& world = *getWorld();
     const float midX = static_cast<float>(width / 2);
     const float midY = static_cast<float>(height / 2);
@@ -109,7 +99,7 @@ void Overlay::drawHud(int width, int height) {
         drawBitmapText(midX - 66.0f, midY + 50.0f, 100.0f, smallFont(), kRestartText);
     }
 
-    if (world.paused) {
+    if (picture.pauseMenu) {
         drawBitmapText(midX - 19.0f, midY, 100.0f, largeFont(), "Pause");
         drawOptionsMenu(*this, width, height);
     }
@@ -122,9 +112,6 @@ void Overlay::drawHud(int width, int height) {
         drawBitmapText(midX - 66.0f, midY - 20.0f, 0.0f, smallFont(), kRestartText);
         drawCredits(*this, width, height);
     }
-    // After the credits are drawn with this frame's offset.
-    updateHudState(*this, world);
-
     drawHealthBar(*world.player, height);
-    if (!optView) drawCrossHair();
+    if (picture.crossHair) drawCrossHair();
 }

@@ -19,11 +19,6 @@ extern unsigned menuSpacerTexture;
 std::string hudScoreText(const World& world);
 std::string hudEnemiesLeftText(const World& world);
 
-// The two overlay fields the HUD changes each frame: the menu cursor goes back
-// to the first item whenever the game is not paused, and the credits scroll
-// on while the game is won and start again from the top otherwise.
-void updateHudState(Overlay& overlay, const World& world);
-
 // The pause screen's options menu: seven rows centred under the window's
 // middle, the five items with their current state and the cursor.
-void drawOptionsMenu(Overlay& overlay, int width, int height);
+void drawOptionsMenu(const Overlay& overlay, int width, int height);

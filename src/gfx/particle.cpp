@@ -23,17 +23,19 @@ int Particle::update() {
     return state;
 }
 
-bool Particle::rollFlip() const { return randomFlip && randSigned() > 0.0f; }
+void Particle::rollFlip() { flipped = randomFlip && randSigned() > 0.0f; }
 
-void Particle::draw() {
+void Particle::draw() const { drawAt(position); }
+
+void Particle::drawAt(const Vec3& place) const {
     if (state == Inactive) return;
     glBindTexture(GL_TEXTURE_2D, particleTexture);
     glColor4f(red, green, blue, alpha);
     glPushMatrix();
-    glTranslatef(position.x, position.y, position.z);
+    glTranslatef(place.x, place.y, place.z);
     const float edge = size * kEdgePerSize;
     glScalef(edge, edge, edge);
-    if (rollFlip()) glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+    if (flipped) glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
     glBegin(GL_TRIANGLE_STRIP);
     glTexCoord2f(1.0f, 1.0f);
     glVertex3f(1.0f, 1.0f, 0.0f);

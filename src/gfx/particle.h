@@ -14,12 +14,15 @@ public:
     static constexpr float kEdgePerSize = 10.0f;
 
     int update() override;
-    // Draws the square on its own, in immediate mode (the batch's reference).
-    void draw() override;
-    // Whether this draw shows the square turned onto the x-z plane. Trail
-    // sparks flip at random between the two planes so the exhaust looks solid
-    // from any side; the coin is one rand() draw per drawn spark.
-    bool rollFlip() const;
+    // Draws the square on its own, in immediate mode (the batch's reference),
+    // at its place or at the place a picture between two ticks shows it.
+    void draw() const override;
+    void drawAt(const Vec3& place) const;
+    // Tosses the coin for whether this tick's pictures show the square turned
+    // onto the x-z plane. Trail sparks flip at random between the two planes
+    // so the exhaust looks solid from any side: one rand() draw per live spark
+    // per tick, none for other particles.
+    void rollFlip();
 
     float life = 0.0f;
     float maxLife = 0.0f;
@@ -31,4 +34,9 @@ public:
     float size = 0.0f;   // the drawn square's edge is size x 10
     float speed = 0.0f;  // applied to velocity every step
     bool randomFlip = false;
+    bool flipped = false;
+    // Where the last tick left it, for pictures drawn between ticks.
+    Vec3 previousPosition;
+    // Emitted by the ship this tick: pictures place it relative to the ship they show.
+    bool shipBorne = false;
 };

@@ -11,11 +11,11 @@ constexpr float kCorners[4][2] = {{1.0f, 1.0f}, {0.0f, 1.0f}, {1.0f, 0.0f}, {0.0
 constexpr unsigned kStripTriangles[6] = {0, 1, 2, 2, 1, 3};
 }  // namespace
 
-void ParticleBatch::add(Particle& particle) {
+void ParticleBatch::add(const Particle& particle, const Vec3& place) {
     if (particle.state == Inactive) return;
-    const bool flipped = particle.rollFlip();
+    const bool flipped = particle.flipped;
     const float edge = particle.size * Particle::kEdgePerSize;
-    const Vec3& p = particle.position;
+    const Vec3& p = place;
     for (const auto& corner : kCorners) {
         const float u = corner[0] * edge;
         const float v = corner[1] * edge;

@@ -1,6 +1,8 @@
 #pragma once
 #include <vector>
 
+#include "entities/vec3.h"
+
 class Particle;
 
 // Particles gathered into vertex arrays and drawn with one call: the same
@@ -8,9 +10,8 @@ class Particle;
 // matrix push, a bind and a glBegin per particle.
 class ParticleBatch {
 public:
-    // Adds a live particle's square (a dead one adds nothing). A trail spark
-    // draws its random flip here, exactly where its own draw would.
-    void add(Particle& particle);
+    // Adds a live particle's square at `place` (a dead one adds nothing).
+    void add(const Particle& particle, const Vec3& place);
     // Draws everything added with the particle texture, then empties the batch.
     void draw();
 

@@ -30,7 +30,7 @@ int menuVariant(bool optionOn, bool selected) {
     return optionOn ? MenuOn : MenuOff;
 }
 
-void Overlay::drawMenuQuad(float width, float height) {
+void Overlay::drawMenuQuad(float width, float height) const {
     const float halfWidth = width / 2.0f;
     const float halfHeight = height / 2.0f;
     // With y pointing down, t = 0 (the image's first row) is at the top.
@@ -46,7 +46,7 @@ void Overlay::drawMenuQuad(float width, float height) {
     glEnd();
 }
 
-void drawOptionsMenu(Overlay& overlay, int width, int height) {
+void drawOptionsMenu(const Overlay& overlay, int width, int height) {
     glEnable(GL_TEXTURE_2D);
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     glColor3f(0.0f, 0.0f, 0.0f);

@@ -76,13 +76,20 @@ void Skybox::keepInsideArena(PlayerShip& ship) {
     clampAxis(ship.position.x, limit, wallTouched[WallPlusX], wallTouched[WallMinusX]);
 }
 
-void Skybox::draw() {
+void Skybox::lightTouchedWalls() {
+    for (int wall = 0; wall < kFaceCount; ++wall) {
+        wallLit[wall] = wallTouched[wall];
+        wallTouched[wall] = false;
+    }
+}
+
+void Skybox::draw() const {
     glEnable(GL_TEXTURE_2D);
     // The sky shows unlit, whatever the colour and the lights.
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     const float h = static_cast<float>(halfSize);
     for (int face : kDrawOrder) {
-        const bool touched = wallTouched[kFaceWall[face]];
+        const bool touched = wallLit[kFaceWall[face]];
         glBindTexture(GL_TEXTURE_2D, touched ? touchedFaceTextures[face] : faceTextures[face]);
         glBegin(GL_QUADS);
         for (const Corner& corner : kFaceCorners[face]) {
@@ -92,5 +99,4 @@ void Skybox::draw() {
         glEnd();
     }
     glDisable(GL_TEXTURE_2D);
-    for (bool& flag : wallTouched) flag = false;
 }

@@ -8,7 +8,7 @@ class PlayerShip;
 
 // The star-field cube around the arena. Its walls are the arena's limits: the
 // ship is held 50 units inside them, and a wall the ship is pushed back from
-// shows its alternate, glowing image for that frame.
+// shows its alternate, glowing image in the pictures of that tick.
 class Skybox {
 public:
     static constexpr int kFaceCount = 6;
@@ -21,8 +21,11 @@ public:
     ~Skybox();
 
     void loadTextures();
-    // Draws the six faces, then clears the touched flags.
-    void draw();
+    // Draws the six faces, the lit walls with their alternate images.
+    void draw() const;
+    // Once a tick after the step: the walls touched in it light up in the
+    // tick's pictures, and the touched flags start again.
+    void lightTouchedWalls();
     // Holds the ship inside the arena, marking each wall it was pushed back from.
     void keepInsideArena(PlayerShip& ship);
 
@@ -32,5 +35,6 @@ public:
     unsigned touchedFaceTextures[kFaceCount] = {};
     int halfSize = 0;
     bool wallTouched[kFaceCount] = {};
+    bool wallLit[kFaceCount] = {};
     BoundingBox arenaBox;
 };

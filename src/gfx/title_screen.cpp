@@ -91,7 +91,7 @@ void Overlay::loadTextures() {
     glDisable(GL_TEXTURE_2D);
 }
 
-void Overlay::drawTitle(int width, int height) {
+void Overlay::drawTitle(int width, int height, float fraction) const {
     lightTitleLamp();
 
     glMatrixMode(GL_PROJECTION);
@@ -120,7 +120,7 @@ void Overlay::drawTitle(int width, int height) {
     glEnable(GL_CLIP_PLANE0);
     glPushMatrix();
     glScalef(1.0f, -1.0f, 1.0f);
-    drawTitleShip();
+    drawTitleShip(fraction);
     glPopMatrix();
     glDisable(GL_CLIP_PLANE0);
     glDisable(GL_STENCIL_TEST);
@@ -134,7 +134,7 @@ void Overlay::drawTitle(int width, int height) {
     glEnable(GL_LIGHTING);
     glDisable(GL_BLEND);
 
-    drawTitleShip();
+    drawTitleShip(fraction);
 
     glDisable(GL_LIGHT3);
     glDisable(GL_DEPTH_TEST);
@@ -147,7 +147,6 @@ void Overlay::drawTitle(int width, int height) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 
-    hue = nextTitleHue(hue, hueStep);
     float red = 0.0f, green = 0.0f, blue = 0.0f;
     hsvToRgb(hue, 1.0f, 0.5f, &red, &green, &blue);
     glColor3f(red, green, blue);
@@ -184,16 +183,16 @@ void Overlay::drawTitle(int width, int height) {
     glEnable(GL_DEPTH_TEST);
 }
 
-void Overlay::drawTitleShip() {
+void Overlay::drawTitleShip(float fraction) const {
     glPushMatrix();
     glTranslatef(-0.5f, 1.0f, 0.0f);
     glRotatef(-45.0f, 0.0f, 1.0f, 0.0f);
     glScalef(0.7f, 0.7f, 0.7f);
-    titleShip->draw();
+    titleShip->drawAt(fraction);
     glPopMatrix();
 }
 
-void Overlay::drawFloor() {
+void Overlay::drawFloor() const {
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, titleSquareTexture);
     glBegin(GL_QUADS);

@@ -12,6 +12,8 @@ HeldFlag& HeldFlag::operator=(bool held) {
     return *this;
 }
 
+InputSource currentInputSource() { return currentSource; }
+
 ScopedInputSource::ScopedInputSource(InputSource source) : previous(currentSource) { currentSource = source; }
 ScopedInputSource::~ScopedInputSource() { currentSource = previous; }
 

@@ -21,6 +21,9 @@ private:
     unsigned char sources = 0;
 };
 
+// The source the key handlers act for now.
+InputSource currentInputSource();
+
 // Makes the key handlers act for `source` while it lives.
 class ScopedInputSource {
 public:

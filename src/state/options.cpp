@@ -1,7 +1,5 @@
 #include "state/options.h"
 
-#include <GL/gl.h>
-
 int gameState = 0;
 bool optFullScreen = false;
 bool optNebula = false;
@@ -11,14 +9,7 @@ bool optView = true;
 
 void setFullScreen(bool flag) { optFullScreen = flag; }
 
-void setNebula(bool flag) {
-    optNebula = flag;
-    if (flag) {
-        glEnable(GL_FOG);
-    } else {
-        glDisable(GL_FOG);
-    }
-}
+void setNebula(bool flag) { optNebula = flag; }
 
 void toggleInvert() { optInvert = !optInvert; }
 

@@ -16,7 +16,7 @@ extern bool optView;        // true: cockpit view, false: chase view
 
 // The window changes at the start of the next frame.
 void setFullScreen(bool flag);
-// Switches the coloured fog on or off at once.
+// Switches the coloured fog on or off from the next picture on.
 void setNebula(bool flag);
 void toggleInvert();
 // The camera follows at the next frame.

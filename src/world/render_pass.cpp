@@ -2,7 +2,6 @@
 
 #include <GL/gl.h>
 #include <GL/glu.h>
-#include <GL/glut.h>
 
 #include "gfx/draw_path.h"
 #include "state/input_flags.h"
@@ -12,10 +11,9 @@
 
 int cameraMode = 1;
 float fogHue = 200.0f;
-double savedProjection[16] = {};
-double savedModelview[16] = {};
 int renderViewportWidth = 500;
 int renderViewportHeight = 500;
+ViewMatrices lastPictureView;
 
 namespace {
 constexpr float kFogHueStep = 0.1f;
@@ -26,11 +24,12 @@ constexpr double kFarPlane = 10000.0;
 
 void chooseCameraMode() { cameraMode = optView ? 1 : 2; }
 
-void advanceFogColour(float rgb[3]) {
+void advanceFogHue() {
     fogHue += kFogHueStep;
     if (fogHue > 360.0f) fogHue = 0.0f;
-    hsvToRgb(fogHue, 0.5f, 0.5f, &rgb[0], &rgb[1], &rgb[2]);
 }
+
+void fogColour(float hue, float rgb[3]) { hsvToRgb(hue, 0.5f, 0.5f, &rgb[0], &rgb[1], &rgb[2]); }
 
 void applyControls() {
     World* world = getWorld();
@@ -56,35 +55,35 @@ void applyControls() {
     ship.advance();
 }
 
-void renderWorldPass() {
+void stepWorldPass() {
     World* world = getWorld();
-
     chooseCameraMode();
-    // The HUD draws its own cross-hair in the chase view.
-    glutSetCursor(optView ? GLUT_CURSOR_LEFT_ARROW : GLUT_CURSOR_NONE);
-
-    float fog[4] = {0.0f, 0.0f, 0.0f, 1.0f};
-    advanceFogColour(fog);
-    glFogfv(GL_FOG_COLOR, fog);
-
+    advanceFogHue();
     applyControls();
     world->update();
-    drawWorldView();
+    world->advancePictureState();
 }
 
-void drawWorldView(WorldDraw how) {
-    World* world = getWorld();
-    noteDrawKind((cameraMode != 1 ? DrawChaseView : 0u) | (glIsEnabled(GL_FOG) ? DrawFog : 0u) |
-                 (wireframe ? DrawWireframe : 0u) | (world->paused ? DrawPauseMenu : 0u));
-    glPolygonMode(GL_FRONT_AND_BACK, wireframe ? GL_LINE : GL_FILL);
+WorldPicture currentWorldPicture(float fraction) {
+    WorldPicture picture;
+    picture.fraction = fraction;
+    picture.cameraMode = cameraMode;
+    picture.cockpitOption = optView;
+    picture.wireframe = wireframe;
+    picture.pauseMenu = getWorld()->paused;
+    return picture;
+}
 
+ViewMatrices setWorldView(const WorldPicture& picture) {
+    ViewMatrices view;
+    glGetIntegerv(GL_VIEWPORT, view.viewport);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     const double aspect = renderViewportHeight > 0
                               ? static_cast<double>(renderViewportWidth) / renderViewportHeight
                               : 1.0;
     gluPerspective(kFieldOfView, aspect, kNearPlane, kFarPlane);
-    glGetDoublev(GL_PROJECTION_MATRIX, savedProjection);
+    glGetDoublev(GL_PROJECTION_MATRIX, view.projection);
 
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -93,18 +92,21 @@ void drawWorldView(WorldDraw how) {
     glLightfv(GL_LIGHT0, GL_POSITION, headLight);
     glEnable(GL_LIGHT0);
 
-    const PlayerShip& ship = *world->player;
-    const Vec3 eye = cameraMode == 1   ? ship.cockpitEye()
-                     : cameraMode == 2 ? ship.chaseEye()
-                                       : ship.deathEye();
-    const Vec3 centre = eye + ship.getForward();
-    const Vec3 up = ship.getUp();
+    const PlayerShip& ship = *getWorld()->player;
+    const ShipFrame frame = ship.frameAt(picture.fraction);
+    const Vec3 eye = PlayerShip::eyeOf(frame, picture.cameraMode);
+    const Vec3 centre = eye + frame.forward;
+    const Vec3& up = frame.up;
     gluLookAt(eye.x, eye.y, eye.z, centre.x, centre.y, centre.z, up.x, up.y, up.z);
-    glGetDoublev(GL_MODELVIEW_MATRIX, savedModelview);
+    glGetDoublev(GL_MODELVIEW_MATRIX, view.modelview);
+    return view;
+}
 
-    if (how == WorldDraw::WithEffectSamples) {
-        world->drawWithEffectSamples();
-    } else {
-        world->draw();
-    }
+void drawWorldView(const WorldPicture& picture) {
+    const World& world = *getWorld();
+    noteDrawKind((picture.cameraMode != 1 ? DrawChaseView : 0u) | (glIsEnabled(GL_FOG) ? DrawFog : 0u) |
+                 (picture.wireframe ? DrawWireframe : 0u) | (picture.pauseMenu ? DrawPauseMenu : 0u));
+    glPolygonMode(GL_FRONT_AND_BACK, picture.wireframe ? GL_LINE : GL_FILL);
+    lastPictureView = setWorldView(picture);
+    world.draw(picture);
 }

@@ -80,6 +80,8 @@ void World::firePlayerBolt(const Vec3& start, const Vec3& direction) {
     bolt.direction = direction;
     bolt.activate();
     bolt.hold = true;  // drawn at the muzzle on the frame it is fired
+    bolt.previousPosition = start;
+    bolt.fromMuzzle = true;
     nextPlayerBolt += 1;
     if (nextPlayerBolt == kPlayerBoltCount) nextPlayerBolt = 0;
 }
@@ -89,6 +91,8 @@ void World::firePlayerBoltAt(float x, float y, float z, float dx, float dy, floa
     direction.normalize();
     PlayerBolt& bolt = playerBolts[nextPlayerBolt];
     bolt.setPosition(x, y, z);
+    bolt.previousPosition = bolt.position;  // appears where it is fired, not smeared
+    bolt.fromMuzzle = false;
     bolt.direction = direction;
     bolt.activate();
     nextPlayerBolt += 1;
@@ -99,6 +103,7 @@ void World::firePlayerBoltAt(float x, float y, float z, float dx, float dy, floa
 void World::fireEnemyBolt(const Vec3& start, const Vec3& direction) {
     EnemyBolt& bolt = enemyBolts[nextEnemyBolt];
     bolt.setPosition(start);
+    bolt.previousPosition = start;
     bolt.direction = direction;
     bolt.activate();
     nextEnemyBolt += 1;

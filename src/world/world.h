@@ -10,6 +10,7 @@
 class Skybox;
 class WaveSet;
 class Bolt;
+struct WorldPicture;
 
 // Whether the world reads its images from the working directory when it is built.
 // Tests build worlds without any data files.
@@ -36,11 +37,16 @@ public:
     // One game step: the arena clamp, the ship, the bolts, the enemies, the
     // hits, the effects and the win test, in that order. Never touches GL.
     void update();
-    // Draws the world for one frame under the camera set by the render pass.
-    void draw();
-    // Draws as draw() does with a bolt of each kind and a spark added to the
-    // effects, and changes nothing in the world: the start-up warm-up's draw.
-    void drawWithEffectSamples();
+    // Keeps where everything stands for the pictures of the coming tick: its
+    // first job, before any input or rule moves anything.
+    void rememberPlaces();
+    // The rules that decide what the tick's pictures show, run once a tick
+    // after the step in the order the picture meets them: the capital ships'
+    // shrink and flicker, the lit walls, the trail sparks' flips and the glow.
+    void advancePictureState();
+    // Draws one picture of the world under the camera the render pass set.
+    // Changes nothing: it may run any number of times between two ticks.
+    void draw(const WorldPicture& picture) const;
     void loadTextures();
 
     bool isGameOver() const { return gameOver; }
@@ -62,8 +68,8 @@ public:
     // Outside unless both the bolt's position and the point one unit ahead lie strictly inside.
     bool isOutsideArena(const Bolt& bolt) const;
 
-    void captureGlow();
-    void drawGlow(int level, float step);
+    void captureGlow(float fraction) const;
+    void drawGlow(int level, float step) const;
 
     float turnStep = kTurnStep;
     std::unique_ptr<PlayerShip> player;
@@ -85,6 +91,7 @@ public:
     unsigned glowTexture = 0;
     bool pitchedThisFrame = false;
     int glowLevel = 0;
+    int glowShown = 0;  // the level this tick's pictures show (0: none)
 
 private:
     // The rule steps of a game step, in the order the step runs them.

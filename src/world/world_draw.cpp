@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "entities/frame_blend.h"
 #include "entities/wave_set.h"
 #include "gfx/bolt_lines.h"
 #include "gfx/draw_path.h"
@@ -10,70 +11,67 @@
 #include "gfx/particle.h"
 #include "gfx/particle_batch.h"
 #include "gfx/skybox.h"
-#include "state/options.h"
+#include "world/picture_places.h"
+#include "world/render_pass.h"
 #include "world/world.h"
 
 namespace {
-constexpr int kMaxGlowLevel = 8;
-constexpr int kGlowPerPitch = 2;
 constexpr float kGlowZoomStep = 0.04f;
 
-// Reused every frame; they grow to the largest frame seen and stay.
+// Reused every picture; they grow to the largest picture seen and stay.
 BoltLines boltLines;
 ParticleBatch particleBatch;
 
 // Stand-ins the warm-up adds to the effects: a bolt of each kind and a spark
-// a little ahead of the eye, so its draw meets the GL state of every draw of
-// play. They belong to no pool and are never stepped; the spark has no random
-// flip, so drawing it takes no rand() draw.
+// a little ahead of the eye, so its picture meets the GL state of every
+// picture of play. They belong to no pool and are never stepped.
 struct EffectSamples {
     PlayerBolt playerBolt;
     EnemyBolt enemyBolt;
     Particle spark;
 };
-EffectSamples* samples = nullptr;
 
 void placeSamples(EffectSamples& effects, const PlayerShip& ship) {
     const Vec3 ahead = eyeInModelSpace() + ship.getForward() * 20.0f;
     for (Bolt* bolt : {static_cast<Bolt*>(&effects.playerBolt), static_cast<Bolt*>(&effects.enemyBolt)}) {
-        bolt->position = ahead;
+        bolt->position = bolt->previousPosition = ahead;
         bolt->direction = ship.getForward();
         bolt->state = Active;
     }
-    effects.spark.position = ahead;
+    effects.spark.position = effects.spark.previousPosition = ahead;
     effects.spark.size = 0.2f;
     effects.spark.red = effects.spark.green = effects.spark.blue = effects.spark.alpha = 1.0f;
     effects.spark.state = Active;
 }
 
-void drawBolts(World& world) {
+void drawBolts(const World& world, const PicturePlaces& placer, const EffectSamples* samples) {
     if (drawPath == DrawPath::OneByOne) {
-        for (PlayerBolt& bolt : world.playerBolts) bolt.draw();
-        for (EnemyBolt& bolt : world.enemyBolts) bolt.draw();
+        for (const PlayerBolt& bolt : world.playerBolts) bolt.drawAt(placer.place(bolt), placer.along(bolt));
+        for (const EnemyBolt& bolt : world.enemyBolts) bolt.drawAt(placer.place(bolt), placer.along(bolt));
         if (samples != nullptr) {
             samples->playerBolt.draw();
             samples->enemyBolt.draw();
         }
         return;
     }
-    for (const PlayerBolt& bolt : world.playerBolts) boltLines.add(bolt);
-    for (const EnemyBolt& bolt : world.enemyBolts) boltLines.add(bolt);
+    for (const PlayerBolt& bolt : world.playerBolts) boltLines.add(bolt, placer.place(bolt), placer.along(bolt));
+    for (const EnemyBolt& bolt : world.enemyBolts) boltLines.add(bolt, placer.place(bolt), placer.along(bolt));
     if (samples != nullptr) {
-        boltLines.add(samples->playerBolt);
-        boltLines.add(samples->enemyBolt);
+        boltLines.add(samples->playerBolt, samples->playerBolt.position, samples->playerBolt.direction);
+        boltLines.add(samples->enemyBolt, samples->enemyBolt.position, samples->enemyBolt.direction);
     }
     boltLines.draw();
 }
 
-void drawSky(Skybox& skybox) {
+void drawSky(const Skybox& skybox) {
     glPushMatrix();
     skybox.draw();
     glPopMatrix();
 }
 
-void drawEnemies(WaveSet& waves) {
+void drawEnemies(const WaveSet& waves, float fraction) {
     glPushMatrix();
-    waves.drawAll();
+    waves.drawAll(fraction);
     glPopMatrix();
 }
 
@@ -82,12 +80,12 @@ void drawEnemies(WaveSet& waves) {
 // the turrets sit on their own block, so the order changes no pixel. The last
 // block keeps its place: the texture mode it leaves is the one the capital
 // ships and the effects pass draw with.
-void drawEnemiesNearFirst(WaveSet& waves) {
+void drawEnemiesNearFirst(const WaveSet& waves, float fraction) {
     glPushMatrix();
     const Vec3 eye = eyeInModelSpace();
-    static std::vector<TurretBlock*> order;
+    static std::vector<const TurretBlock*> order;
     order.clear();
-    for (auto& block : waves.blocks) order.push_back(block.get());
+    for (const auto& block : waves.blocks) order.push_back(block.get());
     if (!order.empty()) {
         const auto distance = [&eye](const TurretBlock* block) {
             const Vec3 d = block->position - eye;
@@ -98,8 +96,8 @@ void drawEnemiesNearFirst(WaveSet& waves) {
                              return distance(a) < distance(b);
                          });
     }
-    for (TurretBlock* block : order) block->draw();
-    for (auto& ship : waves.capitalShips) ship->draw();
+    for (const TurretBlock* block : order) block->drawAt(fraction);
+    for (const auto& ship : waves.capitalShips) ship->draw();
     glPopMatrix();
 }
 
@@ -108,7 +106,7 @@ void drawEnemiesNearFirst(WaveSet& waves) {
 // picture, and the sky's pixels behind them are no longer filled only to be
 // covered. The sky is drawn as it always is, unblended, and the texture mode
 // the enemies left for the effects pass is put back.
-void drawSkyBehind(Skybox& skybox) {
+void drawSkyBehind(const Skybox& skybox) {
     GLint textureMode = GL_MODULATE;
     glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &textureMode);
     const GLboolean blending = glIsEnabled(GL_BLEND);
@@ -119,38 +117,59 @@ void drawSkyBehind(Skybox& skybox) {
 }
 
 // The explosions, then the trails while the ship lives.
-void drawParticles(World& world, bool withTrails) {
+void drawParticles(const World& world, bool withTrails, const PicturePlaces& placer, const EffectSamples* samples) {
     if (drawPath == DrawPath::OneByOne) {
-        for (Explosion& explosion : world.explosions) explosion.draw();
+        for (const Explosion& explosion : world.explosions) {
+            if (explosion.state == Inactive) continue;
+            for (const auto& particle : explosion.particles) particle->drawAt(placer.place(*particle));
+        }
         if (withTrails) {
-            for (EngineTrail& trail : world.trails) trail.draw();
+            for (const EngineTrail& trail : world.trails) {
+                if (trail.state == Inactive) continue;
+                for (const Particle& particle : trail.particles) particle.drawAt(placer.place(particle));
+            }
         }
         if (samples != nullptr) samples->spark.draw();
         return;
     }
-    for (Explosion& explosion : world.explosions) explosion.addTo(particleBatch);
-    if (withTrails) {
-        for (EngineTrail& trail : world.trails) trail.addTo(particleBatch);
+    for (const Explosion& explosion : world.explosions) {
+        if (explosion.state == Inactive) continue;
+        for (const auto& particle : explosion.particles) particleBatch.add(*particle, placer.place(*particle));
     }
-    if (samples != nullptr) particleBatch.add(samples->spark);
+    if (withTrails) {
+        for (const EngineTrail& trail : world.trails) {
+            if (trail.state == Inactive) continue;
+            for (const Particle& particle : trail.particles) particleBatch.add(particle, placer.place(particle));
+        }
+    }
+    if (samples != nullptr) particleBatch.add(samples->spark, samples->spark.position);
     particleBatch.draw();
 }
 }  // namespace
 
-void World::draw() {
-    captureGlow();
+void World::draw(const WorldPicture& picture) const {
+    const float fraction = picture.fraction;
+    const PicturePlaces placer(*player, fraction);
+    EffectSamples effects;
+    const EffectSamples* samples = nullptr;
+    if (picture.effectSamples) {
+        placeSamples(effects, *player);
+        samples = &effects;
+    }
+
+    captureGlow(fraction);
 
     glPushMatrix();
-    player->draw();
+    player->drawAt(fraction);
     glPopMatrix();
 
-    drawBolts(*this);
+    drawBolts(*this, placer, samples);
 
     if (drawPath == DrawPath::OneByOne) {
         drawSky(*skybox);
-        drawEnemies(*waves);
+        drawEnemies(*waves, fraction);
     } else {
-        drawEnemiesNearFirst(*waves);
+        drawEnemiesNearFirst(*waves, fraction);
         drawSkyBehind(*skybox);
     }
 
@@ -164,38 +183,19 @@ void World::draw() {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
 
     const bool shipAlive = player->state == Active;
-    drawParticles(*this, shipAlive);
+    drawParticles(*this, shipAlive, placer, samples);
 
-    if (pitchedThisFrame) glowLevel = std::min(glowLevel + kGlowPerPitch, kMaxGlowLevel);
-    // The glow rises and falls in the chase view only.
-    if (!optView && shipAlive) {
+    // The glow shows in the chase view only, at the level the tick decided.
+    const int glow = picture.glowLevel >= 0 ? picture.glowLevel : glowShown;
+    if (!picture.cockpitOption && shipAlive) {
         glPushMatrix();
-        if (glowLevel > 0) {
-            drawGlow(glowLevel, kGlowZoomStep);
-            glowLevel -= 1;
-        }
+        if (glow > 0) drawGlow(glow, kGlowZoomStep);
         glPopMatrix();
     }
 
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    pitchedThisFrame = false;
     glDisable(GL_TEXTURE_2D);
     glEnable(GL_DEPTH_TEST);
     glDisable(GL_BLEND);
     if (fogWasOn) glEnable(GL_FOG);
-}
-
-void World::drawWithEffectSamples() {
-    EffectSamples effects;
-    placeSamples(effects, *player);
-    // The glow shows too, where the view shows it, at its lowest level.
-    const int glowWas = glowLevel;
-    const bool pitchedWas = pitchedThisFrame;
-    glowLevel = 1;
-    pitchedThisFrame = false;
-    samples = &effects;
-    draw();
-    samples = nullptr;
-    glowLevel = glowWas;
-    pitchedThisFrame = pitchedWas;
 }

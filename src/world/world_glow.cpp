@@ -13,11 +13,11 @@ constexpr double kGlowSpaceWidth = 640.0;
 constexpr double kGlowSpaceHeight = 480.0;
 }  // namespace
 
-void World::captureGlow() {
+void World::captureGlow(float fraction) const {
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     glViewport(0, 0, kGlowSize, kGlowSize);
-    player->draw();
+    player->drawAt(fraction);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, glowTexture);
     glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, 0, 0, kGlowSize, kGlowSize, 0);
@@ -67,7 +67,7 @@ void drawReachingCopies(const GlowCopies& copies, float w, float h) {
 }
 }  // namespace
 
-void World::drawGlow(int level, float step) {
+void World::drawGlow(int level, float step) const {
     glBindTexture(GL_TEXTURE_2D, glowTexture);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

@@ -18,7 +18,7 @@ void World::loadTextures() {
     loadParticleTexture();
     waves->loadTextures();
 
-    // The glow capture replaces level 0 every frame; it starts black and transparent.
+    // The glow capture replaces level 0 in every picture; it starts black and transparent.
     std::vector<unsigned char> blank(kGlowSide * kGlowSide * 4, 0);
     glGenTextures(1, &glowTexture);
     glBindTexture(GL_TEXTURE_2D, glowTexture);

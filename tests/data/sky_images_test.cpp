@@ -6,9 +6,8 @@
 #include <array>
 #include <cmath>
 
-#include "image_test_files.h"
-
-using namespace image_test;
+#include "data_files.h"
+#include "gfx/ppm_image.h"
 
 namespace {
 
@@ -23,9 +22,12 @@ constexpr Face kFaces[6] = {{"up", {1, 1, 1}, {-2, 0, 0}, {0, 0, -2}},    {"down
 
 std::array<PpmImage, 6> loadSky(const char* suffix) {
     std::array<PpmImage, 6> sky;
-    for (int f = 0; f < 6; ++f) sky[f] = loadPpm(std::string("sky_") + kFaces[f].name + suffix + ".ppm");
+    for (int f = 0; f < 6; ++f) sky[f] = PpmImage(dataPath(std::string("sky_") + kFaces[f].name + suffix + ".ppm").c_str());
     return sky;
 }
+
+// Pixel (x, y) of an image, rows in file order.
+const std::uint8_t* texel(const PpmImage& image, int x, int y) { return &image.pixels[(static_cast<std::size_t>(y) * image.width + x) * 3]; }
 
 // The texel seen through face f at texture (s, t), on whichever face that direction meets.
 const std::uint8_t* texelSeen(const std::array<PpmImage, 6>& sky, int f, float s, float t) {

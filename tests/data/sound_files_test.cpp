@@ -8,12 +8,19 @@
 #include <cstring>
 
 #include "platform/sound_decoder.h"
-#include "sound_test_files.h"
-
-using namespace sound_test;
+#include "data_files.h"
 
 namespace {
 double toDb(double level) { return 20.0 * std::log10(std::max(level, 1e-12) / 32768.0); }
+
+// RMS of interleaved stereo samples over the frames [from, to), and the largest magnitude of all.
+double rmsOf(const std::vector<int16_t>& samples, size_t from, size_t to) {
+    to = std::min(to, samples.size() / 2);
+    double sum = 0.0;
+    for (size_t i = 2 * from; i < 2 * to; ++i) sum += double(samples[i]) * samples[i];
+    return std::sqrt(sum / std::max<size_t>(1, 2 * (to - from)));
+}
+int peakOf(const std::vector<int16_t>& samples) { return std::abs(int(*std::max_element(samples.begin(), samples.end(), [](int a, int b) { return std::abs(a) < std::abs(b); }))); }
 }  // namespace
 
 TEST(SoundFiles, DecodeToTheirLengthAudibleUnclippedShapedAndLoopWithoutAJump) {

@@ -2,40 +2,20 @@
 WM_PROTOCOLS client message carrying WM_DELETE_WINDOW. Bare Xvfb has no window
 manager, and `xdotool windowclose` destroys the window instead."""
 import ctypes
+import struct
 import sys
 
 x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
 x11.XOpenDisplay.restype = ctypes.c_void_p
-x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
 x11.XInternAtom.restype = ctypes.c_ulong
-x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-
-
-class ClientMessage(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
-                ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
-
-
-class XEvent(ctypes.Union):
-    _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
-
-
-x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.POINTER(XEvent)]
-CLIENT_MESSAGE = 33
-
-display = x11.XOpenDisplay(None)
-if not display:
+display = ctypes.c_void_p(x11.XOpenDisplay(None))
+if not display.value:
     sys.exit("close_window: cannot open the display")
 window = int(sys.argv[1], 0)
-event = XEvent()
-event.xclient.type = CLIENT_MESSAGE
-event.xclient.window = window
-event.xclient.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
-event.xclient.format = 32
-event.xclient.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
-event.xclient.data[1] = 0  # CurrentTime
-if not x11.XSendEvent(display, window, 0, 0, ctypes.byref(event)):
+protocols, delete = (x11.XInternAtom(display, name, 0) for name in (b"WM_PROTOCOLS", b"WM_DELETE_WINDOW"))
+# An XClientMessageEvent in the XEvent union's 24 longs: ClientMessage (33), serial, send_event,
+# display, window, message type, format 32, then the data: the protocol and CurrentTime.
+event = ctypes.create_string_buffer(struct.pack("@iLiPLLi5l", 33, 0, 0, 0, window, protocols, 32, delete, 0, 0, 0, 0), 192)
+if not x11.XSendEvent(display, ctypes.c_ulong(window), 0, ctypes.c_long(0), event):
     sys.exit("close_window: XSendEvent failed")
 x11.XCloseDisplay(display)  # flushes the event

@@ -1,51 +1,33 @@
 #!/usr/bin/env python3
-"""Looks for gaps in the music of a stream SDL's disk audio driver wrote (raw
-signed 16-bit stereo at 44100 Hz, from the moment the device opened).
+"""usage: music_gaps.py <stream> <from byte> <track.mp3>
 
-usage: music_gaps.py <stream> <from byte> [<track.mp3>]
-
-The music begins at the first sound after <from byte>, or, given the track,
-where the track's own samples show it began (libmpg123 decodes them, as the
-game does). Prints when it began and every fully silent stretch of 50 ms or
-more in the ten seconds after. Exit status: 0 none, 1 some, 2 not there yet.
-"""
+Finds where the track (decoded by libmpg123, as the game does) begins after
+<from byte> in a stream SDL's disk driver wrote (16-bit stereo at 44100 Hz),
+and prints every silent stretch of 50 ms or more in the ten seconds after.
+Exit status: 0 none, 1 some, 2 not there yet."""
 import array
 import ctypes
-import ctypes.util
 import sys
 
-RATE, CHANNELS = 44100, 2
-FRAME = 2 * CHANNELS
+RATE, CHANNELS, FRAME = 44100, 2, 4
 CHECKED_SECONDS = 10
 WINDOW_FRAMES = RATE // 20  # 50 ms
-SILENT = 8     # a sample this close to zero is silence
-SOUND = 64     # and one beyond this is sound
+SILENT = 8  # a sample this close to zero is silence
 
 
 def track_opening(path, frames):
-    lib = ctypes.CDLL(ctypes.util.find_library("mpg123") or "libmpg123.so.0")
+    lib = ctypes.CDLL("libmpg123.so.0")
     lib.mpg123_new.restype = ctypes.c_void_p
-    lib.mpg123_new.argtypes = [ctypes.c_char_p, ctypes.POINTER(ctypes.c_int)]
-    lib.mpg123_param.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_long, ctypes.c_double]
-    lib.mpg123_open.argtypes = [ctypes.c_void_p, ctypes.c_char_p]
-    lib.mpg123_format_none.argtypes = [ctypes.c_void_p]
-    lib.mpg123_format.argtypes = [ctypes.c_void_p, ctypes.c_long, ctypes.c_int, ctypes.c_int]
-    lib.mpg123_read.argtypes = [ctypes.c_void_p, ctypes.c_void_p, ctypes.c_size_t, ctypes.POINTER(ctypes.c_size_t)]
-    lib.mpg123_delete.argtypes = [ctypes.c_void_p]
-    handle = lib.mpg123_new(None, None)
-    MPG123_ADD_FLAGS, MPG123_QUIET, MPG123_GAPLESS = 2, 0x20, 0x40
-    MPG123_STEREO, MPG123_ENC_SIGNED_16 = 2, 0xD0
-    lib.mpg123_param(handle, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_GAPLESS, 0.0)
+    handle = ctypes.c_void_p(lib.mpg123_new(None, None))
+    lib.mpg123_param(handle, 2, ctypes.c_long(0x20 | 0x40), ctypes.c_double(0))  # ADD_FLAGS: QUIET | GAPLESS
     lib.mpg123_format_none(handle)
-    lib.mpg123_format(handle, RATE, MPG123_STEREO, MPG123_ENC_SIGNED_16)
+    lib.mpg123_format(handle, ctypes.c_long(RATE), CHANNELS, 0xD0)  # signed 16-bit
     if lib.mpg123_open(handle, path.encode()) != 0:
         sys.exit(f"cannot decode {path}")
-    wanted = frames * FRAME
+    wanted, got, opening = frames * FRAME, ctypes.c_size_t(0), b""
     buffer = ctypes.create_string_buffer(wanted)
-    got = ctypes.c_size_t(0)
-    opening = b""
     while len(opening) < wanted:
-        result = lib.mpg123_read(handle, buffer, wanted - len(opening), ctypes.byref(got))
+        result = lib.mpg123_read(handle, buffer, ctypes.c_size_t(wanted - len(opening)), ctypes.byref(got))
         opening += buffer.raw[:got.value]
         if result not in (0, -11):  # MPG123_OK, MPG123_NEW_FORMAT
             break
@@ -54,9 +36,8 @@ def track_opening(path, frames):
 
 
 def track_onset(data, start, track):
-    """Where the track began in the stream: each tenth of a second of its
-    first four, found exactly where no sound effect mixes in, tells a start;
-    the earliest is the true one (after a gap the music is heard later)."""
+    """Where the track began: each tenth of a second of its first four found
+    unmixed tells a start; the earliest is true (after a gap it is later)."""
     onsets = []
     step, piece = RATE // 10 * FRAME, 1024 * FRAME
     for at in range(0, len(track) - piece, step):
@@ -74,17 +55,10 @@ def main():
         data = stream.read()
     data = data[:len(data) // FRAME * FRAME]
     samples = array.array("h", data)
-    if len(sys.argv) > 3:
-        onset = track_onset(data, start, track_opening(sys.argv[3], 4 * RATE))
-        if onset is None:
-            print("the track is not in the stream yet")
-            sys.exit(2)
-    else:
-        onset = next((i for i in range(start // 2, len(samples)) if abs(samples[i]) > SOUND), None)
-        if onset is None:
-            print("no sound yet")
-            sys.exit(2)
-        onset -= onset % CHANNELS
+    onset = track_onset(data, start, track_opening(sys.argv[3], 4 * RATE))
+    if onset is None:
+        print("the track is not in the stream yet")
+        sys.exit(2)
     end = onset + CHECKED_SECONDS * RATE * CHANNELS
     if len(samples) < end:
         print(f"{(len(samples) - onset) / RATE / CHANNELS:.1f} s of music so far")

@@ -12,9 +12,6 @@ child = subprocess.Popen(command)
 with open(report + ".pid", "w") as pid_file:
     pid_file.write(f"{child.pid}\n")
 code = child.wait()
-ended = time.time()
-how = f"signal {-code}" if code < 0 else f"exit {code}"
 with open(report + ".tmp", "w") as out:
-    out.write(f"{how} {ended:.6f}\n")
-# Renamed whole, so a reader never sees half a line.
-os.replace(report + ".tmp", report)
+    out.write(f"{f'signal {-code}' if code < 0 else f'exit {code}'} {time.time():.6f}\n")
+os.replace(report + ".tmp", report)  # whole, so a reader never sees half a line

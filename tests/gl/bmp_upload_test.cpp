@@ -3,6 +3,7 @@
 
 #include <array>
 #include <filesystem>
+#include <tuple>
 
 #include "gfx/bmp_reader.h"
 #include "gfx/ppm_image.h"
@@ -32,29 +33,16 @@ std::vector<Texel> readTexels(GLenum format, int components) {
 // Stored bitmap bytes (blue | green << 8 | red << 16 | alpha << 24) as the texel read back in BGR(A).
 Texel bgra(std::uint32_t v, int components) { return {int(v & 0xFF), int(v >> 8 & 0xFF), int(v >> 16 & 0xFF), components == 4 ? int(v >> 24) : 0}; }
 
-// Four flat quadrants, so the scaler's box filter is exact at their centres.
-std::uint32_t quadrants(int x, int y, int width, int height) {
-    return std::array<std::uint32_t, 4>{0x223344u, 0x667788u, 0xAABBCCu, 0xEEFF10u}[(y >= height / 2 ? 2 : 0) + (x >= width / 2 ? 1 : 0)];
-}
+// Four flat quadrants of a 300 x 200 image, so the scaler's box filter is exact at their centres.
+std::uint32_t quadrants(int x, int y) { return std::array{0x223344u, 0x667788u, 0xAABBCCu, 0xEEFF10u}[(y >= 100 ? 2 : 0) + (x >= 150 ? 1 : 0)]; }
 
-// Level 0 of the bound texture is width x height, every texel the stored `colour`.
-void expectFlat(int width, int height, std::uint32_t colour, int components) {
-    const std::vector<Texel> texels = readTexels(components == 4 ? GL_BGRA_EXT : GL_BGR_EXT, components);
-    EXPECT_EQ(levelParameter(GL_TEXTURE_WIDTH), width);
-    EXPECT_EQ(std::count(texels.begin(), texels.end(), bgra(colour, components)), width * height);
-}
-
-// Opens the window once, then binds a new texture name.
-void bindFreshTexture() {
+// Writes the bitmap to a file and loads it into a new bound texture, opening the window once.
+template <class PixelFn>
+void upload(const BmpLayout& layout, PixelFn pixel) {
     if (glutGetWindow() == 0) openTestWindow(64, 64);
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
-}
-
-// Writes the bitmap to a file and loads it into the bound texture.
-template <class PixelFn>
-void upload(const BmpLayout& layout, PixelFn pixel) {
     const std::string path = testing::TempDir() + "veltrane_upload_" + std::to_string(::getpid()) + ".bmp";
     ASSERT_TRUE(writeTestFile(path, makeBmp(layout, pixel)));
     loadBmpTexture(path.c_str());
@@ -66,26 +54,26 @@ void upload(const BmpLayout& layout, PixelFn pixel) {
 // The sizes come from the plan (tested without GL); here the texels must land where the plan says,
 // whatever alignments the caller has set, and those are left as they were.
 TEST(BmpUpload, BitmapsUploadTheirPixelsScaledPaddedPalettedOrWithAlpha) {
-    bindFreshTexture();
+    upload(bmpLayout(4, 4, 16), [](int, int) { return 0u; });
+    EXPECT_EQ(levelParameter(GL_TEXTURE_WIDTH), 0) << "an unreadable file leaves the texture alone";
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 2);
     glPixelStorei(GL_PACK_ALIGNMENT, 8);
-    upload(bmpLayout(4, 4, 16), [](int, int) { return 0u; });
-    EXPECT_EQ(levelParameter(GL_TEXTURE_WIDTH), 0) << "an unreadable file leaves the texture alone";
 
     // Scaled to 512 x 256: the scaler blends across the image, so placement is checked at quadrant centres.
-    upload(bmpLayout(300, 200, 24), [](int x, int y) { return quadrants(x, y, 300, 200); });
+    upload(bmpLayout(300, 200, 24), quadrants);
     const std::vector<Texel> scaled = readTexels(GL_BGR_EXT, 3);
     ASSERT_EQ(scaled.size(), 512u * 256u);
-    for (int q = 0; q < 4; ++q)
-        EXPECT_EQ(scaled[(64 + q / 2 * 128) * 512 + 128 + q % 2 * 256], bgra(quadrants(q % 2 * 299, q / 2 * 199, 300, 200), 3)) << q;
+    for (int q = 0; q < 4; ++q) EXPECT_EQ(scaled[(64 + q / 2 * 128) * 512 + 128 + q % 2 * 256], bgra(quadrants(q % 2 * 299, q / 2 * 199), 3)) << q;
 
     // Odd widths pad their rows (a reader that ignores the padding skews the colour), and
     // scaled rows of 12 bytes must go up padded to 4, not to the caller's 8.
-    upload(bmpLayout(3, 5, 24), [](int, int) { return 0xC86432u; });
-    expectFlat(4, 8, 0xC86432u, 3);
-    upload(bmpLayout(5, 3, 32), [](int, int) { return 0x80FF4020u; });
-    expectFlat(8, 4, 0x80FF4020u, 4);
+    for (auto [width, height, bits, colour, textureWidth] : {std::tuple{3, 5, 24, 0xC86432u, 4}, {5, 3, 32, 0x80FF4020u, 8}}) {
+        upload(bmpLayout(width, height, bits), [colour = colour](int, int) { return colour; });
+        const std::vector<Texel> texels = readTexels(bits == 32 ? GL_BGRA_EXT : GL_BGR_EXT, bits / 8);
+        EXPECT_EQ(levelParameter(GL_TEXTURE_WIDTH), textureWidth) << width;
+        EXPECT_EQ(std::count(texels.begin(), texels.end(), bgra(colour, bits / 8)), 32) << width;
+    }
 
     // A power-of-two paletted image is still expanded, as three components, keeping its colours.
     BmpLayout paletted{4, 2, 8, 0, 0, 40, std::vector<std::uint32_t>(256)};
@@ -94,14 +82,13 @@ TEST(BmpUpload, BitmapsUploadTheirPixelsScaledPaddedPalettedOrWithAlpha) {
     const std::vector<Texel> texels = readTexels(GL_BGR_EXT, 3);
     ASSERT_EQ(texels.size(), 8u);
     for (int i = 0; i < 8; ++i) EXPECT_EQ(texels[i], bgra(paletted.palette[i], 3)) << i;
-    EXPECT_EQ(integer(GL_UNPACK_ALIGNMENT), 2);
-    EXPECT_EQ(integer(GL_PACK_ALIGNMENT), 8);
+    EXPECT_TRUE(integer(GL_UNPACK_ALIGNMENT) == 2 && integer(GL_PACK_ALIGNMENT) == 8) << "the caller's alignments stay";
     glPopClientAttrib();
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 TEST(PpmUpload, TexturesOfAnyWidthUploadTheirOwnPixels) {
-    bindFreshTexture();
+    if (glutGetWindow() == 0) openTestWindow(64, 64);
     const auto ppm = [](int width, int height, auto byte) {  // byte i is byte(i)
         PpmImage image;
         image.width = width, image.height = height;

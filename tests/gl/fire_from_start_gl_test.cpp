@@ -14,7 +14,7 @@
 
 #include "app/draw_warm_up.h"
 #include "app/frame_pacing.h"
-#include "app/input.h"
+#include "world/command_queue.h"
 #include "game_window.h"
 #include "gfx/draw_path.h"
 #include "gfx/overlay.h"
@@ -31,8 +31,8 @@ bool aliasPlaying(const char* alias) {
     return mixer != nullptr && Mix_Playing(mixer->aliasChannel(alias)) != 0;
 }
 
-// Something done during play just before frame `frame` of it is drawn, and
-// what must hold once that frame is drawn.
+// Something done during play just before tick `frame` of it, and what must
+// hold once that tick and its picture are done.
 struct Step {
     int frame;
     void (*act)();
@@ -51,10 +51,9 @@ unsigned holdFireFromTheStart(int titleFrames, std::initializer_list<Step> steps
     // compiled programs would otherwise hide a draw the warm-up missed.
     setenv("MESA_SHADER_CACHE_DISABLE", "true", 1);
     startGameForTest();
-    runFrames(titleFrames);
-    handleKeyDown(' ');  // leaves the title screen
-    handleKeyDown(' ');  // and holds fire
-    EXPECT_EQ(gameState, 1);
+    runGameTicks(titleFrames);
+    queueKeyDown(' ');  // leaves the title screen
+    queueKeyDown(' ');  // and holds fire
 
     constexpr int kFrames = 100;  // five seconds of play
     unsigned kindsKnown = 0, kindsInPlay = 0;
@@ -64,7 +63,8 @@ unsigned holdFireFromTheStart(int titleFrames, std::initializer_list<Step> steps
     for (int frame = 0; frame < kFrames; ++frame) {
         for (const Step& step : steps)
             if (step.frame == frame && step.act != nullptr) step.act();
-        runFrames(1);
+        runGameTicks(1);
+        if (frame == 0) EXPECT_EQ(gameState, 1);
         for (const Step& step : steps)
             if (step.frame == frame && step.check != nullptr) step.check();
         kindsInPlay |= 1u << lastDrawKind();
@@ -86,8 +86,8 @@ unsigned holdFireFromTheStart(int titleFrames, std::initializer_list<Step> steps
 }
 
 void tapSpecial(int key) {
-    handleSpecialDown(key);
-    handleSpecialUp(key);
+    queueSpecialDown(key);
+    queueSpecialUp(key);
 }
 }  // namespace
 
@@ -105,21 +105,21 @@ TEST(FireFromStart, NoWarmUpAndNoNewKindOfFrameAfterTheFirstFrameOfPlay) {
 // ship's death, whose explosion is fill too.
 TEST(FireFromStart, AfterTwoTitleFramesNoKeyDrawsANewKindOfFrame) {
     const unsigned kinds = holdFireFromTheStart(2, {
-        {5, [] { handleKeyDown('p'); }, [] { EXPECT_TRUE(getWorld()->paused) << "the pause menu"; }},
+        {5, [] { queueKeyDown('p'); }, [] { EXPECT_TRUE(getWorld()->paused) << "the pause menu"; }},
         {8, [] { tapSpecial(KeyDown); }, nullptr},  // its cursor moves
         {10, [] { tapSpecial(KeyDown); }, [] { EXPECT_EQ(getOverlay()->menuIndex, 2); }},
-        {15, [] { handleKeyDown('p'); }, [] { EXPECT_FALSE(getWorld()->paused); }},
-        {20, [] { handleKeyDown('3'), handleSpecialDown(KeyUp); }, [] { EXPECT_EQ(cameraMode, 2) << "the chase view"; }},
+        {15, [] { queueKeyDown('p'); }, [] { EXPECT_FALSE(getWorld()->paused); }},
+        {20, [] { queueKeyDown('3'), queueSpecialDown(KeyUp); }, [] { EXPECT_EQ(cameraMode, 2) << "the chase view"; }},
         {29, nullptr, [] { EXPECT_GT(getWorld()->glowLevel, 0) << "the chase view's glow"; }},
-        {30, [] { handleSpecialUp(KeyUp); }, nullptr},
-        {35, [] { handleKeyDown('0'); }, [] { EXPECT_TRUE(wireframe); }},
-        {40, [] { handleKeyDown('f'); }, [] { EXPECT_TRUE(optNebula); }},  // the nebula, then its menu
-        {45, [] { handleKeyDown('p'); }, [] { EXPECT_TRUE(getWorld()->paused); }},
-        {50, [] { handleKeyDown('p'); }, [] { EXPECT_FALSE(getWorld()->paused); }},
-        {55, [] { handleKeyDown('0'), handleKeyDown('f'); }, [] { EXPECT_FALSE(wireframe || optNebula); }},
-        {60, [] { handleKeyDown('\\'); }, [] { EXPECT_TRUE(getWorld()->won) << "won: the credits"; }},
+        {30, [] { queueSpecialUp(KeyUp); }, nullptr},
+        {35, [] { queueKeyDown('0'); }, [] { EXPECT_TRUE(wireframe); }},
+        {40, [] { queueKeyDown('f'); }, [] { EXPECT_TRUE(optNebula); }},  // the nebula, then its menu
+        {45, [] { queueKeyDown('p'); }, [] { EXPECT_TRUE(getWorld()->paused); }},
+        {50, [] { queueKeyDown('p'); }, [] { EXPECT_FALSE(getWorld()->paused); }},
+        {55, [] { queueKeyDown('0'), queueKeyDown('f'); }, [] { EXPECT_FALSE(wireframe || optNebula); }},
+        {60, [] { queueKeyDown('\\'); }, [] { EXPECT_TRUE(getWorld()->won) << "won: the credits"; }},
         {69, nullptr, [] { EXPECT_GT(getOverlay()->creditScroll, 0.0f) << "the credits scroll"; }},
-        {70, [] { handleKeyDown('r'); }, [] { EXPECT_FALSE(getWorld()->won) << "restarted"; }},
+        {70, [] { queueKeyDown('r'); }, [] { EXPECT_FALSE(getWorld()->won) << "restarted"; }},
         {72, nullptr, [] { EXPECT_EQ(getOverlay()->creditScroll, 0.0f); }},
     });
     // The cockpit and chase views, each plain, with the menu, in wireframe and with fog.
@@ -138,7 +138,7 @@ TEST(TitleMusic, PlaysUnbrokenFromItsFirstSound) {
     const std::string stream = ::testing::TempDir() + "veltrane_title_" + std::to_string(getpid()) + ".raw";
     setenv("SDL_DISKAUDIOFILE", stream.c_str(), 1);
     startGameForTest("disk");
-    runFrames(60);  // three seconds of the title screen
+    runGameTicks(60);  // three seconds of the title screen
     ASSERT_TRUE(aliasPlaying("title.mp3"));
     shutdownMixerSound();  // closes the stream's file
 

@@ -12,7 +12,6 @@
 namespace {
 // Windows of a client of the test's own; without a window manager the test gives the focus itself.
 struct Windows {
-    Windows() : display(XOpenDisplay(nullptr)) {}
     ~Windows() { if (display != nullptr) XCloseDisplay(display); }
     Window make(Window parent, int x) {
         const Window window = XCreateSimpleWindow(display, parent, x, 0, 50, 50, 0, 0, 0);
@@ -24,7 +23,7 @@ struct Windows {
     void focus(Window window) { XSetInputFocus(display, window, RevertToParent, CurrentTime); XSync(display, False); }
     void pointerTo(int x, int y) { XWarpPointer(display, None, root(), 0, 0, 0, 0, x, y); XSync(display, False); }
 
-    Display* display;
+    Display* display = XOpenDisplay(nullptr);
 };
 }  // namespace
 
@@ -91,11 +90,11 @@ TEST(FocusWatch, APadBeginsTheGameOnlyWhileTheGameWindowHasTheFocus) {
 
     VirtualPad pad;
     pad.button(SDL_CONTROLLER_BUTTON_START, true);
-    runFrames(3);
+    runGameTicks(3);
     EXPECT_EQ(gameState, 0) << "Start behind another window";
 
     x.focus(game);
-    runFrames(2);
+    runGameTicks(2);
     EXPECT_TRUE(windowHasFocus());
     EXPECT_EQ(gameState, 1) << "back in front, the held Start begins the game";
 }

@@ -9,6 +9,9 @@
 #include <thread>
 
 #include "app/frame_loop.h"
+#include "app/picture.h"
+#include "gfx/overlay.h"
+#include "world/overlay_step.h"
 #include "entities/random.h"
 #include "entities/turret_block.h"
 #include "entities/wave_set.h"
@@ -45,10 +48,11 @@ constexpr unsigned kSeed = 12;
 constexpr int kOpeningSteps = 20;
 constexpr int kExplosionSteps = 8;
 
+// The world's half of as many ticks, the keys as they stand.
 inline void stepGame(World& world, int steps) {
     for (int i = 0; i < steps; ++i) {
-        applyControls();
-        world.update();
+        world.rememberPlaces();
+        stepWorldPass();
     }
 }
 
@@ -61,8 +65,10 @@ inline void startExplosions(World& world) {
         const Vec3 centre = ship.position + ship.getForward() * (350.0f + 60.0f * i) + Vec3(side, lift, 0.0f);
         world.spawnExplosion(centre, 4000, 1.0f, 1.0f, 0.3f, 0.0f);
     }
-    for (int step = 0; step < kExplosionSteps; ++step)
+    for (int step = 0; step < kExplosionSteps; ++step) {
+        world.rememberPlaces();
         for (Explosion& explosion : world.explosions) explosion.update();
+    }
 }
 
 // All 2000 enemy bolts in a block of space in front of the camera, heading
@@ -113,21 +119,14 @@ inline void setUpScene(FrameScene scene) {
     if (scene == FrameScene::EnemyBolts) fillEnemyBoltsInView(world);
 }
 
-// One frame of the scene as the display callback draws it (clear, viewport,
-// world and overlay), finished by the GL, not swapped.
-inline void drawSceneFrame(FrameScene scene, int width, int height) {
+// One picture of the scene as the game draws it (clear, viewport, world and
+// overlay) at `fraction` of the step since the last one, finished by the GL, not swapped.
+inline void drawSceneFrame(FrameScene scene, int width, int height, float fraction = 1.0f) {
     World& world = *getWorld();
-    if (scene == FrameScene::ChaseGlow) {
-        // Held at the top level: every frame is a pitching frame.
-        world.glowLevel = 8;
-        world.pitchedThisFrame = true;
-    }
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-    glShadeModel(GL_SMOOTH);
-    glViewport(0, 0, width, height);
-    renderViewportWidth = width;
-    renderViewportHeight = height;
-    if (gameState == 1) drawWorldView();
-    drawOverlayPass(width, height, gameState != 1);
+    // Held at the top level: every step is a pitching step.
+    if (scene == FrameScene::ChaseGlow) world.glowShown = 8;
+    viewportWidth = width;
+    viewportHeight = height;
+    drawPicture(fraction);
     glFinish();
 }

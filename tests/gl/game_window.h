@@ -6,8 +6,12 @@
 #include <cstdlib>
 #include <vector>
 
+#include <optional>
+
+#include "app/display_pacing.h"
 #include "app/frame_loop.h"
 #include "app/startup.h"
+#include "world/game_tick.h"
 
 // Starts the real game in this process: its data folder as the working
 // directory, silent audio unless told otherwise, the full start-up. Each GL
@@ -19,6 +23,9 @@ inline void startGameForTest(const char* audioDriver = "dummy") {
     static char* argv[] = {name, nullptr};
     int argc = 1;
     startUp(argc, argv);
+    // Pictures paced as the game paces them by default.
+    useClassicFrames(false);
+    useSmoothPacing(chooseDisplayPacing(std::nullopt).picturePeriodNs);
 }
 
 // One turn of GLUT's main loop: pending events, then the idle callback,
@@ -32,6 +39,13 @@ inline void mainLoopTurn() {
 inline void runFrames(long long frames) {
     const long long target = framesDrawn + frames;
     while (framesDrawn < target) mainLoopTurn();
+}
+
+// Runs the main loop until `ticks` more ticks have run, each with the picture
+// drawn right after it.
+inline void runGameTicks(long long ticks) {
+    const long long target = ticksRun() + ticks;
+    while (ticksRun() < target) mainLoopTurn();
 }
 
 // The time each of the next `frames` frames completed, in seconds.

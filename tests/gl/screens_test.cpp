@@ -9,6 +9,7 @@
 #include "gfx/overlay.h"
 #include "state/input_flags.h"
 #include "state/options.h"
+#include "world/overlay_step.h"
 #include "world/world.h"
 #include "world/world_options.h"
 #include "test_window.h"
@@ -72,6 +73,7 @@ protected:
         destroyOverlay();
         destroyWorld();
         setNebula(false);
+        glDisable(GL_FOG);
     }
 
     // A cleared frame in the overlay's projection, then (unless `overlayToo` is false) the overlay pass.
@@ -80,7 +82,9 @@ protected:
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
         overlayProjection(kSize, kSize);
         if (!overlayToo) return;
-        overlay->drawOverlay(kSize, kSize, title);
+        OverlayPicture picture = currentOverlayPicture(1.0f);
+        picture.title = title;
+        overlay->drawOverlay(kSize, kSize, picture);
         frame.pixels = readBackBuffer(kSize, kSize);
     }
 
@@ -91,7 +95,7 @@ protected:
         glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D, buffer.data());
         glRenderMode(GL_FEEDBACK);
         overlayProjection(640, 480);
-        overlay->drawHud(640, 480);
+        overlay->drawHud(640, 480, currentOverlayPicture(1.0f));
         glyphs.clear(), boxes.clear();
         for (int i = 0, used = glRenderMode(GL_RENDER); i < used;) {
             const bool glyph = static_cast<GLenum>(buffer[i++]) == GL_BITMAP_TOKEN;
@@ -135,6 +139,7 @@ TEST_F(Screens, EndTextsAndTheCrossHairSitWhereTheyShould) {
 TEST_F(Screens, PauseMenuShowsEveryItemsVariantAndBlackSpacers) {
     world->paused = true;
     setNebula(true);
+    glEnable(GL_FOG);  // as the picture sets it for the nebula
     setView(false);
     overlay->menuIndex = 1;
     drawFrame(false, 0.5f);

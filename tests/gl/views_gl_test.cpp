@@ -8,16 +8,26 @@
 #include "game_window.h"
 #include "state/options.h"
 #include "test_window.h"
+#include "world/command_queue.h"
 #include "world/render_pass.h"
 #include "world/world.h"
 
 namespace {
 constexpr int kSize = 500;
 
+// The world's half of a tick, then its picture at fraction 1.
+void renderWorldPass() {
+    getWorld()->rememberPlaces();
+    stepWorldPass();
+    glViewport(0, 0, kSize, kSize);
+    renderViewportWidth = renderViewportHeight = kSize;
+    drawWorldView(currentWorldPicture(1.0f));
+}
+
 // A look-at matrix has the view's up in its second row, minus the view
 // direction in its third, and maps the eye to the origin.
 void expectLooksAlong(const Vec3& eye, const Vec3& forward, const Vec3& up) {
-    const double* m = savedModelview;
+    const double* m = lastPictureView.modelview;
     const float u[3] = {up.x, up.y, up.z}, f[3] = {forward.x, forward.y, forward.z};
     for (int i = 0; i < 3; ++i) {
         EXPECT_NEAR(m[4 * i + 1], u[i], 1e-4) << i;
@@ -50,13 +60,15 @@ TEST(Camera, ChaseViewClickFiresOneBoltAlongThePointersRayAndTheCameraFollowsThe
     ASSERT_EQ(cameraMode, 2);
     const int slot = world->nextPlayerBolt;
     ASSERT_TRUE(handleMouseButton(true, true, 120, 340));
+    EXPECT_EQ(world->nextPlayerBolt, slot) << "the shot waits for the next tick";
+    applyQueuedCommands();
     EXPECT_EQ(world->nextPlayerBolt, slot + 1);
     const PlayerBolt& bolt = world->playerBolts[slot];
     const GLint viewport[4] = {0, 0, kSize, kSize};
     for (float along : {0.0f, 100.0f, 3000.0f}) {
         const Vec3 p = bolt.position + bolt.direction * along;
         double x = 0, y = 0, z = 0;
-        gluProject(p.x, p.y, p.z, savedModelview, savedProjection, viewport, &x, &y, &z);
+        gluProject(p.x, p.y, p.z, lastPictureView.modelview, lastPictureView.projection, viewport, &x, &y, &z);
         EXPECT_NEAR(x, 120.0, 0.05) << along;
         EXPECT_NEAR(y, 500.0 - 340.0, 0.05) << along;
         if (along == 0.0f) { EXPECT_NEAR(z, 0.0, 1e-4) << "starts on the near plane"; }

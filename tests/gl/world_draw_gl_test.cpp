@@ -108,6 +108,7 @@ TEST_F(WorldDrawGl, SkyLightsExactlyTheTouchedWallsForOneFrame) {
         const int wall = view / 2, frame = view % 2;  // the second frame of each view sets no flag
         if (frame == 0) sky.wallTouched[Skybox::WallMinusY] = sky.wallTouched[Skybox::WallPlusX] = true;
         look(along[wall][0], along[wall][1], along[wall][2]);
+        sky.lightTouchedWalls();  // the tick's part
         sky.draw();
         for (bool touched : sky.wallTouched) EXPECT_FALSE(touched);
         std::uint8_t centre[3] = {};
@@ -117,8 +118,8 @@ TEST_F(WorldDrawGl, SkyLightsExactlyTheTouchedWallsForOneFrame) {
     }
 }
 
-// Each pitched frame raises the glow by 2 up to 8; it falls by 1 a frame only
-// in the chase view with the ship alive, after being drawn, and never below 0.
+// Each pitching tick raises the glow by 2 up to 8; it falls by 1 a tick only
+// in the chase view with the ship alive, after its pictures show it, and never below 0.
 TEST_F(WorldDrawGl, GlowFollowsPitchingAndEnemiesLeaveModulate) {
     // Pitched, chase view, ship alive: the level after the frame.
     const int frames[][4] = {{1, 0, 1, 2}, {1, 0, 1, 4}, {1, 0, 1, 6}, {1, 0, 1, 8}, {1, 0, 1, 8}, {0, 0, 1, 8}, {0, 1, 1, 7}, {1, 1, 1, 7},
@@ -130,8 +131,10 @@ TEST_F(WorldDrawGl, GlowFollowsPitchingAndEnemiesLeaveModulate) {
         world->pitchedThisFrame = f[0];
         setView(!f[1]);
         world->player->state = f[2] ? Active : Inactive;
-        world->draw();
-        EXPECT_EQ(world->glowLevel, f[3]) << "after frame " << &f - frames;
+        const int before = world->glowLevel;
+        world->advancePictureState();
+        EXPECT_EQ(world->glowLevel, f[3]) << "after tick " << &f - frames;
+        EXPECT_EQ(world->glowShown, f[1] && f[2] ? std::min(8, before + 2 * f[0]) : 0) << "shown in tick " << &f - frames;
         EXPECT_FALSE(world->pitchedThisFrame);
     }
     // The effects pass draws with whatever mode the enemies leave: it must be GL_MODULATE.

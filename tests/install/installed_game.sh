@@ -1,32 +1,24 @@
 # Checks shared by the install and package tests, on a game laid out as
 # installed under <root>/usr. Source with `root`, `work` (a scratch folder) and
 # `shot_dir` set; this brings in the end-to-end helpers (X server, screenshots).
-elsewhere="$work/elsewhere"
-mkdir -p "$elsewhere" "$root/usr/games"
-set -- "$root/usr/games/veltrane" "$elsewhere" "$shot_dir"
+mkdir -p "$work/elsewhere" "$root/usr/games"
+set -- "$root/usr/games/veltrane" "$work/elsewhere" "$shot_dir"
 # shellcheck source=../e2e/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
 trap 'cleanup; rm -rf "$work"' EXIT
-
 installed_data="$root/usr/share/games/veltrane"
-desktop_entry="$root/usr/share/applications/veltrane.desktop"
-metainfo="$root/usr/share/metainfo/io.github.veltrane.veltrane.metainfo.xml"
 
-# The desktop entry, the metainfo and the manual page pass their own validators.
+# The desktop entry, the metainfo and the manual page pass their own validators; the icons have their sizes.
 check_desktop_files() {
-  desktop-file-validate "$desktop_entry" || mark_failed "desktop-file-validate refuses the desktop entry"
-  appstreamcli validate --no-net "$metainfo" >"$work/appstream.txt" 2>&1 ||
+  local page warnings size
+  desktop-file-validate "$root/usr/share/applications/veltrane.desktop" || mark_failed "desktop-file-validate refuses the desktop entry"
+  appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.veltrane.veltrane.metainfo.xml" >"$work/appstream.txt" 2>&1 ||
     mark_failed "appstreamcli refuses the metainfo: $(cat "$work/appstream.txt")"
-  local page
   page=$(ls "$root"/usr/share/man/man6/veltrane.6* 2>/dev/null | head -n 1)
-  [ -n "$page" ] || { mark_failed "no manual page"; return; }
-  local warnings
-  warnings=$(zcat -f "$page" | groff -man -ww -z 2>&1)
-  [ -z "$warnings" ] || mark_failed "groff warns about the manual page: $warnings"
-  local size
+  warnings=$( [ -n "$page" ] && zcat -f "$page" | groff -man -ww -z 2>&1 || echo missing)
+  [ -z "$warnings" ] || mark_failed "the manual page: $warnings"
   for size in 16 32 48 64 128 256; do
-    local icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/veltrane.png"
-    [ "$(identify -format '%wx%h' "$icon" 2>/dev/null)" = "${size}x${size}" ] ||
+    [ "$(identify -format '%wx%h' "$root/usr/share/icons/hicolor/${size}x${size}/apps/veltrane.png" 2>/dev/null)" = "${size}x${size}" ] ||
       mark_failed "the ${size}x${size} icon is missing or of another size"
   done
 }
@@ -34,13 +26,12 @@ check_desktop_files() {
 # --help and --version answer with no display at all; any other argument is
 # named on one line and refused with status 2.
 check_command_line() {
-  local binary="$root/usr/games/veltrane" expected_version="$1" output status
-  output=$(env -u DISPLAY "$binary" --version) || mark_failed "--version exits with $?"
-  [ "$output" = "Veltrane $expected_version" ] || mark_failed "--version says '$output', not 'Veltrane $expected_version'"
-  output=$(env -u DISPLAY "$binary" --help) || mark_failed "--help exits with $?"
+  local output status=0
+  output=$(env -u DISPLAY "$game_binary" --version) || mark_failed "--version exits with $?"
+  [ "$output" = "Veltrane $1" ] || mark_failed "--version says '$output', not 'Veltrane $1'"
+  output=$(env -u DISPLAY "$game_binary" --help) || mark_failed "--help exits with $?"
   [[ "$output" == Usage:\ veltrane* ]] || mark_failed "--help does not start with a usage line: ${output%%$'\n'*}"
-  status=0
-  output=$(env -u DISPLAY "$binary" --no-such-option 2>&1) || status=$?
+  output=$(env -u DISPLAY "$game_binary" --no-such-option 2>&1) || status=$?
   [ "$status" -eq 2 ] || mark_failed "an unknown argument exits with $status, not 2"
   [ "$(printf '%s\n' "$output" | wc -l)" -eq 1 ] && [[ "$output" == *--no-such-option* ]] ||
     mark_failed "an unknown argument is not named on one line: $output"
@@ -49,12 +40,11 @@ check_command_line() {
 # Started from an unrelated folder, the game changes into its installed data
 # folder and draws the title screen, whose name image comes from that folder.
 check_title_from_elsewhere() {
+  local letters cwd
   start_display
   start_game "$game_binary"
-  local letters
   letters=$(wait_for title "v > 0.3" channel_mean 300x50+40+95 b)
   check "$letters > 0.3" "the title image did not draw: blue mean $letters"
-  local cwd
   cwd=$(readlink "/proc/$game_pid/cwd")
   [ "$cwd" = "$(readlink -f "$installed_data")" ] || mark_failed "the game runs in $cwd, not in its installed data"
   if grep -q "no game data" "$shot_dir/game.log"; then mark_failed "the game found no data: $(cat "$shot_dir/game.log")"; fi

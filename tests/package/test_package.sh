@@ -6,9 +6,7 @@
 # title screen. A full build: minutes of CPU.
 # Run as: bash test_package.sh <source dir> <screenshot dir>
 set -euo pipefail
-source_dir="$1"
-shot_dir="$2"
-work="$(mktemp -d)"
+source_dir="$1" shot_dir="$2" work="$(mktemp -d)"
 root="$work/root"
 source "$(dirname "$0")/../install/installed_game.sh"
 
@@ -30,8 +28,7 @@ grep -qx './usr/share/games/veltrane/title.ppm' <<<"$data_files" || mark_failed 
 if grep -q '^./usr/games/' <<<"$data_files"; then mark_failed "veltrane-data holds the executable"; fi
 [ "$(dpkg-deb -f "$data_deb" Architecture)" = all ] || mark_failed "veltrane-data is not architecture all"
 
-dpkg -x "$game_deb" "$root"
-dpkg -x "$data_deb" "$root"
+for deb in "$game_deb" "$data_deb"; do dpkg -x "$deb" "$root"; done
 # The package's version is the one the game reports. The desktop files are the
 # ones the install test validates, from the same `cmake --install`.
 check_command_line "$(dpkg-deb -f "$game_deb" Version)"

@@ -1,8 +1,12 @@
-// The soak: the real game in a real window, driven flat out by seeded random input. It prints the
-// run's folded World hash and fails when memory grew after the first minute (resident memory; under
-// AddressSanitizer the bytes held allocated) or, under the sanitizers, on a leak.
-//   soak --data DIR [--steps N] [--seed S]
+// The soak: the real game in a real window, driven flat out by seeded random input, as commands
+// like the window's input, with a given number of pictures after each tick. It prints the run's folded
+// hashes of the world's step and of all the tick owns, and fails when memory grew after the first
+// minute (resident memory; under AddressSanitizer the bytes held allocated) or, under the
+// sanitizers, on a leak.
+//   soak --data DIR [--steps N] [--seed S] [--pictures P] [--trace 1]
+// --trace 1 prints every step's hash as well, to find the first step at which two runs part.
 #include <GL/freeglut.h>
+#include <GL/glu.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,12 +18,12 @@
 #include <string>
 
 #include "app/frame_loop.h"
-#include "app/input.h"
+#include "app/picture.h"
 #include "app/quit_signals.h"
 #include "app/startup.h"
-#include "entities/wave_set.h"
-#include "state/options.h"
-#include "world/world.h"
+#include "state_hash.h"
+#include "world/command_queue.h"
+#include "world/game_tick.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
@@ -44,67 +48,45 @@ long memoryKb() {
 #endif
 }
 
-// FNV-1a over each field's bytes, field by field so that padding never reaches the digest.
-struct Digest {
-    std::uint64_t value = 0xcbf29ce484222325ull;
-    void bytes(const void* data, std::size_t size) {
-        for (std::size_t i = 0; i < size; ++i) {
-            value = (value ^ static_cast<const unsigned char*>(data)[i]) * 0x100000001b3ull;
-        }
-    }
-    void one(int v) { bytes(&v, sizeof v); }  // flags and states too
-    void one(float v) { bytes(&v, sizeof v); }
-    void one(const Vec3& v) { add(v.x, v.y, v.z); }
-    template <class... T> void add(const T&... v) { (one(v), ...); }
-};
-
-// Everything a step changes: flags, the ship, every pool slot, every enemy, the ring indices.
-std::uint64_t hashWorld(const World& w) {
-    Digest d;
-    const PlayerShip& ship = *w.player;
-    d.add(w.score, w.gameOver, w.paused, w.won, w.victoryMusicStarted, w.battleMusicStarted,
-          w.glowLevel, ship.state, ship.position, ship.forward, ship.up, ship.right, ship.health,
-          ship.fireCooldown, ship.invincible, w.nextPlayerBolt);
-    for (const Bolt& b : w.playerBolts) d.add(b.state, b.position, b.direction, b.hold);
-    d.add(w.nextEnemyBolt);
-    for (const Bolt& b : w.enemyBolts) d.add(b.state, b.position, b.direction, b.hold);
-    d.add(w.nextExplosion);
-    for (const Explosion& e : w.explosions) {
-        d.add(e.state, e.position);
-        for (const auto& p : e.particles) d.add(p->state, p->position, p->life, p->alpha);
-    }
-    for (const EngineTrail& t : w.trails) {
-        d.add(t.nextParticle);
-        for (const Particle& p : t.particles) d.add(p.state, p.position, p.life, p.alpha);
-    }
-    d.add(w.waves->enemiesLeft);
-    for (const auto& c : w.waves->capitalShips) {
-        d.add(c->state, c->position, c->hitPoints, c->hitFlash, c->scale);
-        for (int timer : c->gunTimers) d.add(timer);
-    }
-    for (const auto& block : w.waves->blocks) {
-        d.add(block->hue, block->hitCount);
-        for (const Turret& t : block->turrets) d.add(t.state, t.position, t.cooldown, t.aim);
-    }
-    return d.value;
+// The line under (x, y) through the camera the last tick left, as the picture at fraction 1 shows it.
+PointerRay rayThroughTickCamera(int x, int y, int width, int height) {
+    glViewport(0, 0, width, height);
+    renderViewportWidth = width;
+    renderViewportHeight = height;
+    const ViewMatrices view = setWorldView(currentWorldPicture(1.0f));
+    int viewport[4] = {view.viewport[0], view.viewport[1], view.viewport[2], view.viewport[3]};
+    const double windowY = static_cast<double>(viewport[3] - y);
+    double nearX, nearY, nearZ, farX, farY, farZ;
+    gluUnProject(x, windowY, 0.0, view.modelview, view.projection, viewport, &nearX, &nearY, &nearZ);
+    gluUnProject(x, windowY, 1.0, view.modelview, view.projection, viewport, &farX, &farY, &farZ);
+    return {Vec3(static_cast<float>(nearX), static_cast<float>(nearY), static_cast<float>(nearZ)),
+            Vec3(static_cast<float>(farX - nearX), static_cast<float>(farY - nearY), static_cast<float>(farZ - nearZ))};
 }
 
-// A restless player through the handlers the GLUT callbacks call; never 'q'. Its own generator
-// leaves the game's rand() sequence alone.
+// A restless player, as commands in the order they come; never 'q'. A click is a ray through the
+// camera of the last tick, the picture a player would have seen at fraction 1, so it needs no
+// picture drawn. The player reacts to what its keys did ('r' comes soon after the game ends, also
+// by '\\'), so each command is applied as it comes: between the last tick and the next nothing
+// else runs, so that is where the tick would apply it. Its own generator leaves the game's rand()
+// sequence alone.
 class RandomInput {
 public:
     explicit RandomInput(unsigned seed) : generator(seed) {}
 
-    void sendStepEvents(int width, int height) {
+    void sendStepEvents(int windowWidth, int windowHeight) {
+        width = windowWidth;
+        height = windowHeight;
         if (chance(0.05)) {  // fire held for about a second
             fireHeld = !fireHeld;
-            fireHeld ? handleKeyDown(' ') : handleKeyUp(' ');
+            fireHeld ? queueKeyDown(' ') : queueKeyUp(' ');
+            applyQueuedCommands();
         }
         constexpr int kArrows[4] = {KeyUp, KeyDown, KeyLeft, KeyRight};
         for (int i = 0; i < 4; ++i) {
             if (!chance(0.06)) continue;
             arrowHeld[i] = !arrowHeld[i];
-            arrowHeld[i] ? handleSpecialDown(kArrows[i]) : handleSpecialUp(kArrows[i]);
+            arrowHeld[i] ? queueSpecialDown(kArrows[i]) : queueSpecialUp(kArrows[i]);
+            applyQueuedCommands();
         }
         const World& world = *getWorld();
         // Every option key; 'x' and 'Q' must do nothing.
@@ -116,41 +98,59 @@ public:
         }
         // Full screen draws five times the pixels: left sooner than entered. F1 acts on release.
         if (chance(optFullScreen ? 0.02 : 0.001)) {
-            handleSpecialDown(KeyF1);
-            handleSpecialUp(KeyF1);
+            queueSpecialDown(KeyF1);
+            queueSpecialUp(KeyF1);
+            applyQueuedCommands();
         }
         if (chance(world.paused ? 0.03 : 0.003)) tap('p');  // pauses long enough to walk the menu
         if (chance(0.0008)) tap('\\');
         // 'r' soon after a game ends, and now and then in play, where it must do nothing.
         if (chance(world.gameOver || world.won ? 0.02 : 0.001)) tap('r');
 
+        // Positions are drawn as they always were, in calls of the same shape, so the generator's
+        // sequence and which coordinate takes which number stay the same.
         if (buttonHeld) {
-            handleMouseButton(true, false, below(width), below(height));
+            mouse(true, false, below(width), below(height));
             buttonHeld = false;
         }
-        if (chance(0.2)) handlePointerMotion(below(width), below(height));
+        if (chance(0.2)) mouse(false, false, below(width), below(height));  // a move: the cross-hair only
         if (chance(0.03)) {
-            buttonHeld = below(4) != 0;  // mostly the left button; the right one must do nothing
-            handleMouseButton(buttonHeld, true, below(width), below(height));
-            if (!buttonHeld) handleMouseButton(false, false, 0, 0);
+            buttonHeld = below(4) != 0;  // mostly the left button; the right one does nothing
+            mouse(buttonHeld, true, below(width), below(height));
         }
     }
 
 private:
     bool chance(double probability) { return generator() < probability * 4294967296.0; }
     int below(int limit) { return static_cast<int>(generator() % static_cast<unsigned>(limit)); }
-    static void tap(unsigned char key) { handleKeyDown(key); handleKeyUp(key); }
+    static void tap(unsigned char key) {
+        queueKeyDown(key);
+        queueKeyUp(key);
+        applyQueuedCommands();
+    }
+    // A left press becomes a shot along the line under the pointer.
+    void mouse(bool leftButton, bool pressed, int x, int y) {
+        if (leftButton && pressed) queueFireAlong(rayThroughTickCamera(x, y, width, height));
+        applyQueuedCommands();
+    }
 
     std::mt19937 generator;
     bool fireHeld = false, arrowHeld[4] = {}, buttonHeld = false;
+    int width = 1, height = 1;
 };
 
-// Pending window events, then one frame as the display callback draws it, without its pacing sleep.
-void runOneFrame() {
+// Pending window events, the window's size, one tick, then `pictures` pictures spread over the
+// step up to fraction 1, without any pacing sleep.
+void runOneTick(int pictures) {
     glutMainLoopEvent();
-    runFrameWork();
-    glutSwapBuffers();
-    framesDrawn += 1;
+    syncFullScreen();
+    runTick();
+    for (int k = 1; k <= pictures; ++k) {
+        drawPicture(static_cast<float>(k) / static_cast<float>(pictures));
+        glFinish();
+        glutSwapBuffers();
+        framesDrawn += 1;
+    }
 }
 
 // The lowest memory over windowed steps (full screen holds bigger GL buffers): within-frame
@@ -164,6 +164,8 @@ int main(int argc, char** argv) {
     const char* dataDir = nullptr;
     long steps = 72000;
     unsigned seed = 1;
+    int pictures = 1;
+    bool trace = false;
     bool usage = argc % 2 == 0;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string name = argv[i];
@@ -171,10 +173,12 @@ int main(int argc, char** argv) {
         if (name == "--data") dataDir = value;
         else if (name == "--steps") steps = std::atol(value);
         else if (name == "--seed") seed = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
+        else if (name == "--pictures") pictures = std::atoi(value);
+        else if (name == "--trace") trace = std::string(value) == "1";
         else usage = true;
     }
-    if (usage || dataDir == nullptr || steps <= kStepsPerMinute) {
-        std::fprintf(stderr, "usage: soak --data DIR [--steps N > %ld] [--seed S]\n", kStepsPerMinute);
+    if (usage || dataDir == nullptr || steps <= kStepsPerMinute || pictures < 0) {
+        std::fprintf(stderr, "usage: soak --data DIR [--steps N > %ld] [--seed S] [--pictures P >= 0] [--trace 1]\n", kStepsPerMinute);
         return 2;
     }
     setenv("SDL_AUDIODRIVER", "dummy", 0);
@@ -191,6 +195,7 @@ int main(int argc, char** argv) {
 
     RandomInput input(seed);
     std::uint64_t runHash = 0;
+    std::uint64_t tickHash = 0;
     long deaths = 0, wins = 0, restarts = 0;
     bool wasOver = false, wasWon = false;
     // A minute after the first one against as many last steps (fewer in a short run).
@@ -198,10 +203,12 @@ int main(int argc, char** argv) {
     long minuteOneKb = LONG_MAX, atEndKb = LONG_MAX;
     for (long step = 1; step <= steps; ++step) {
         input.sendStepEvents(viewportWidth, viewportHeight);
-        runOneFrame();
+        runOneTick(pictures);
         const World& world = *getWorld();
         // Order matters: a swapped pair of steps folds differently.
-        runHash = (runHash ^ hashWorld(world)) * 0x9e3779b97f4a7c15ull + (runHash >> 29);
+        runHash = (runHash ^ worldStepHash(world)) * 0x9e3779b97f4a7c15ull + (runHash >> 29);
+        if (trace) std::printf("step %ld hash %016llx\n", step, static_cast<unsigned long long>(worldStepHash(world)));
+        tickHash = (tickHash ^ tickStateHash(world, *getOverlay())) * 0x9e3779b97f4a7c15ull + (tickHash >> 29);
         deaths += world.gameOver && !wasOver;
         wins += world.won && !wasWon;
         restarts += (wasOver || wasWon) && !world.gameOver && !world.won;
@@ -217,13 +224,14 @@ int main(int argc, char** argv) {
     }
     // A run that ends in full screen still gets a windowed figure: one frame asks, the next draws.
     setFullScreen(false);
-    for (int frame = 0; frame < 2; ++frame) runOneFrame();
+    for (int frame = 0; frame < 2; ++frame) runOneTick(1);
     sampleFloor(atEndKb);
     const long growthKb = atEndKb - minuteOneKb;
     std::printf("seed %u, %ld steps: deaths %ld, wins %ld, restarts %ld\n", seed, steps, deaths, wins, restarts);
     std::printf("lowest memory, steps %ld-%ld: %ld kB; steps %ld-%ld: %ld kB; growth %ld kB\n", kStepsPerMinute + 1,
                 kStepsPerMinute + window, minuteOneKb, steps - window + 1, steps, atEndKb, growthKb);
     std::printf("final hash %016llx\n", static_cast<unsigned long long>(runHash));
+    std::printf("final tick hash %016llx\n", static_cast<unsigned long long>(tickHash));
     std::fflush(stdout);
 #if defined(__SANITIZE_ADDRESS__)
     __lsan_do_leak_check();  // now, while the GL driver and the memory it holds are still loaded

@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "entities/capital_ship.h"
 #include "world_fixture.h"
 
@@ -5,9 +7,7 @@ using CapitalShipTest = WorldTest;
 
 // Places the ship with every gun held back, and rebuilds its guns and box.
 static void place(CapitalShip& ship, float ax, float ay, float az, const Vec3& p) {
-    ship.angleX = ax;
-    ship.angleY = ay;
-    ship.angleZ = az;
+    std::tie(ship.angleX, ship.angleY, ship.angleZ) = std::tie(ax, ay, az);
     ship.setPosition(p);
     for (int& timer : ship.gunTimers) timer = 100;
     ship.update();
@@ -75,8 +75,8 @@ TEST_F(CapitalShipTest, The160thHitKillsOnceAndLaterBoltsPassThrough) {
     EXPECT_EQ(world->score, 10000);
 }
 
-// A dying ship shrinks over eleven draws without a random draw.
-TEST_F(CapitalShipTest, DeathShrinksOverElevenDrawsWithoutAFlickerDraw) {
+// A dying ship shrinks over eleven ticks without a random draw.
+TEST_F(CapitalShipTest, DeathShrinksOverElevenTicksWithoutAFlickerDraw) {
     CapitalShip ship;
     ship.state = Dying;
     ship.hitFlash = 1;  // left from the fatal hit
@@ -84,12 +84,16 @@ TEST_F(CapitalShipTest, DeathShrinksOverElevenDrawsWithoutAFlickerDraw) {
     int draws[3];
     for (int& d : draws) d = gameRand();
     std::srand(3);
-    for (int draw = 1; draw <= 10; ++draw) ASSERT_TRUE(ship.advanceDrawState());
+    for (int tick = 1; tick <= 10; ++tick) {
+        ship.advanceDrawState();
+        ASSERT_TRUE(ship.shown);
+    }
     EXPECT_EQ(gameRand(), draws[0]) << "no flicker draw while dying";
     EXPECT_TRUE(ship.state == Dying && ship.scale == 0.0f);
-    EXPECT_FALSE(ship.advanceDrawState());
-    EXPECT_EQ(ship.state, Inactive);
-    // The flash left from the fatal hit is spent on the next draw, with its random draw.
-    EXPECT_FALSE(ship.advanceDrawState());
+    ship.advanceDrawState();
+    EXPECT_TRUE(ship.state == Inactive && !ship.shown);
+    // The flash left from the fatal hit is spent on the next tick, with its random draw.
+    ship.advanceDrawState();
+    EXPECT_FALSE(ship.shown);
     EXPECT_EQ(gameRand(), draws[2]);
 }

@@ -34,3 +34,22 @@ TEST(CommandLine, GlutOptionsPassThroughAndTheFirstBadArgumentIsNamed) {
             << "case " << &c - cases;
     }
 }
+
+// --fps takes a whole number, 0 or more, in either form; anything else ends
+// the game with an answer, as any bad argument does.
+TEST(CommandLine, FpsTakesAWholeNumberAndClassicFramesStandsAlone) {
+    const char* capped[] = {"veltrane", "--fps", "144", "--classic-frames"};
+    const CommandLine line = parseCommandLine(4, capped);
+    EXPECT_TRUE(line.action == CommandLine::Action::Play && line.fps == 144 && line.classicFrames);
+    const char* uncapped[] = {"veltrane", "--fps=0"};
+    EXPECT_TRUE(parseCommandLine(2, uncapped).fps == 0);
+    EXPECT_FALSE(parseCommandLine(1, capped).fps.has_value());
+    for (const char* value : {"--fps=-1", "--fps=12x", "--fps=+5", "--fps=99999999999", "--fps=1.5"}) {
+        const char* bad[] = {"veltrane", value};
+        const CommandLine refused = parseCommandLine(2, bad);
+        EXPECT_TRUE(refused.badValue && refused.rejected == "--fps") << value;
+        EXPECT_EQ(answerCommandLine(refused), 2) << value;
+    }
+    const char* missing[] = {"veltrane", "--fps"};
+    EXPECT_TRUE(parseCommandLine(2, missing).missingValue);
+}

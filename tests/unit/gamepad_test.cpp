@@ -1,7 +1,5 @@
 #include <SDL.h>
 
-#include <algorithm>
-#include <iterator>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -10,31 +8,29 @@
 #include "app/input.h"
 #include "platform/game_controllers.h"
 #include "unit/virtual_pad.h"
+#include "world/overlay_step.h"
 #include "world/render_pass.h"
 #include "world_fixture.h"
 
 namespace {
 
 constexpr int kStickPushed = 30000;
-constexpr int kQuarter = GameControllers::kAxisMax / 4;
-constexpr int kJustBelowAQuarter = kQuarter - 300;
-constexpr int kJustAboveAQuarter = kQuarter + 300;
+constexpr int kJustBelowAQuarter = GameControllers::kAxisMax / 4 - 300;
+constexpr int kJustAboveAQuarter = GameControllers::kAxisMax / 4 + 300;
 
-// Frames as the display callback runs them, without drawing.
+// Polls and the ticks that apply what the pads queued, without the pictures.
 class Gamepad : public OverlayWorldTest {
 protected:
-    void SetUp() override { OverlayWorldTest::SetUp(); openGamepads(); }
+    void SetUp() override { OverlayWorldTest::SetUp(); clearQueuedCommands(); openGamepads(); }
     void TearDown() override { pads.clear(); closeGamepads(); OverlayWorldTest::TearDown(); }
     VirtualPad& plug() { return *pads.emplace_back(std::make_unique<VirtualPad>()); }
     VirtualPad& plugInPlay() { gameState = 1; return plug(); }
     void frame(int count = 1, bool focused = true) {
         for (int i = 0; i < count; ++i) {
             pollGamepads(focused);
-            if (gameState == 1) {
-                applyControls();
-                world->update();
-            }
-            overlay->navigateMenu(pressUp, pressDown, pressRight, pressLeft);
+            applyQueuedCommands();
+            if (gameState == 1) applyControls(), world->update();
+            navigateMenu(*overlay, pressUp, pressDown, pressRight, pressLeft);
             clearPresses();
         }
     }
@@ -68,18 +64,27 @@ TEST_F(Gamepad, ButtonsRunTheGameFlow) {
         EXPECT_EQ(gameState, 1) << "begins on the title screen";
         EXPECT_FALSE(world->paused || keyFire);
     }
+    tap(pad, SDL_CONTROLLER_BUTTON_Y);
+    EXPECT_FALSE(optView) << "Y switches the view";
     tap(pad, SDL_CONTROLLER_BUTTON_START);
     ASSERT_TRUE(world->paused);
-    tap(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
-    tap(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
-    EXPECT_EQ(overlay->menuIndex, 2);
-    tap(pad, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
-    EXPECT_TRUE(optInvert) << "left switches the selected option on";
+    for (auto button : {SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_DPAD_LEFT})
+        tap(pad, button);
+    EXPECT_TRUE(overlay->menuIndex == 2 && optInvert) << "down twice to invert, left switches it on";
     tap(pad, SDL_CONTROLLER_BUTTON_START);
     EXPECT_FALSE(world->paused);
     world->gameOver = true;
     tap(pad, SDL_CONTROLLER_BUTTON_START);
     EXPECT_FALSE(world->gameOver || world->paused) << "Start restarts after a game over";
+}
+
+TEST_F(Gamepad, RightTriggerFiresPastAQuarter) {
+    VirtualPad& pad = plugInPlay();
+    for (int pull : {kJustBelowAQuarter, kJustAboveAQuarter}) {
+        pad.axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, pull);
+        frame();
+        EXPECT_EQ(laserShots(), pull == kJustAboveAQuarter) << pull;
+    }
 }
 
 TEST_F(Gamepad, PluggedMidHoldAndPulledOutLeavesNothingHeld) {
@@ -100,34 +105,14 @@ TEST_F(Gamepad, PluggedMidHoldAndPulledOutLeavesNothingHeld) {
 TEST_F(Gamepad, AStickRestingNearAQuarterMovesTheMenuOnce) {
     VirtualPad& pad = plugInPlay();
     world->togglePause();
-    pad.axis(SDL_CONTROLLER_AXIS_LEFTY, kJustBelowAQuarter);
-    frame();
-    EXPECT_FALSE(keyDown) << "just below a quarter of its travel, from rest";
-    for (int y : {kJustAboveAQuarter, kJustBelowAQuarter, kJustAboveAQuarter, kJustBelowAQuarter, kJustAboveAQuarter}) {
+    // Held from past a quarter until back under an eighth; from rest, just below a quarter is nothing.
+    for (auto [y, held] : {std::pair{kJustBelowAQuarter, false}, {kJustAboveAQuarter, true}, {kJustBelowAQuarter, true},
+                           {kJustAboveAQuarter, true}, {kJustBelowAQuarter, true}, {0, false}}) {
         pad.axis(SDL_CONTROLLER_AXIS_LEFTY, y);
         frame();
-        EXPECT_TRUE(keyDown) << y;
+        EXPECT_EQ(keyDown, held) << y;
     }
     EXPECT_EQ(overlay->menuIndex, 1) << "one move for the whole wavering rest";
-    pad.axis(SDL_CONTROLLER_AXIS_LEFTY, 0);
-    frame();
-    EXPECT_FALSE(keyDown);
-}
-
-TEST_F(Gamepad, RightTriggerFiresPastAQuarterAndYSwitchesTheView) {
-    VirtualPad& pad = plugInPlay();
-    pad.axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, kJustBelowAQuarter);
-    frame();
-    EXPECT_FALSE(keyFire);
-    const int before = laserShots();
-    pad.axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, kJustAboveAQuarter);
-    frame();
-    EXPECT_TRUE(keyFire && laserShots() > before);
-    const bool view = optView;
-    tap(pad, SDL_CONTROLLER_BUTTON_Y);
-    EXPECT_NE(optView, view);
-    tap(pad, SDL_CONTROLLER_BUTTON_Y);
-    EXPECT_EQ(optView, view);
 }
 
 // A control held on the keyboard and a pad stays held until both let go.
@@ -160,8 +145,7 @@ TEST_F(Gamepad, BehindAnotherWindowThePadsAreIgnoredAndLetGo) {
     pad.button(SDL_CONTROLLER_BUTTON_START, true);
     world->player->takeDamage(0.1f);
     frame(3, false);
-    EXPECT_FALSE(keyFire || world->paused);
-    EXPECT_TRUE(pad.motors.empty()) << "no rumble behind another window";
+    EXPECT_TRUE(!keyFire && !world->paused && pad.motors.empty()) << "no start and no rumble behind another window";
     pad.button(SDL_CONTROLLER_BUTTON_START, false);
     frame();
     EXPECT_TRUE(keyFire) << "back in front, the held A fires";
@@ -175,11 +159,8 @@ TEST_F(Gamepad, RumbleReachesTheDeviceOnceOnAHitAndFullOnceOnDeath) {
                                            {2.0f, Motors{hit, death}}, {0.0f, Motors{hit, death}}}) {
         world->player->takeDamage(damage);
         frame();
-        // SDL stops the motors itself when a rumble's time is up: only the starts count.
-        Motors started;
-        const auto start = [](const auto& motors) { return motors != std::pair{0, 0}; };
-        std::copy_if(pad.motors.begin(), pad.motors.end(), std::back_inserter(started), start);
-        EXPECT_EQ(started, expected) << damage;
+        std::erase(pad.motors, std::pair{0, 0});  // SDL stops a rumble itself when its time is up: only starts count
+        EXPECT_EQ(pad.motors, expected) << damage;
     }
 }
 

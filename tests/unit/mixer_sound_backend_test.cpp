@@ -24,6 +24,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+const std::string kMusic = std::string(VELTRANE_SOURCE_DIR) + "/fuzz/corpus/sound_decoder/stereo_44k.mp3";
+
 // A 16-bit stereo WAV of a square tone at the mixer's own rate.
 void writeTone(const fs::path& path, double seconds) {
     const auto frames = static_cast<std::uint32_t>(seconds * 44100);
@@ -127,22 +129,19 @@ TEST(MixerSoundSetup, SilentWithOneLineWithoutADeviceAndLeavesQuitSignalsToTheGa
 // A loop that plays while it decodes stays first until it is whole, ahead of
 // the effects and of files opened before it, and never gives way.
 TEST(LoadUrgency, APlayingTrackComesFirstUntilWhole) {
-    const PendingLoad playingTitle{.playing = true, .order = 3};
-    for (const PendingLoad& other : {PendingLoad{.order = 0}, PendingLoad{.effect = true, .order = 1},
-                                     PendingLoad{.waitedFor = true, .order = 2}})
-        EXPECT_TRUE(moreUrgent(playingTitle, other) && !moreUrgent(other, playingTitle)) << other.order;
-    EXPECT_TRUE(isUrgent(playingTitle));
-    EXPECT_FALSE(isUrgent(PendingLoad{.order = 0}));
+    const PendingLoad title{.playing = true, .order = 3};
+    for (const PendingLoad& other : {PendingLoad{}, PendingLoad{.effect = true}, PendingLoad{.waitedFor = true}})
+        EXPECT_TRUE(moreUrgent(title, other) && !moreUrgent(other, title));
+    EXPECT_TRUE(isUrgent(title) && !isUrgent(PendingLoad{}));
 }
 
 // A loop starts after its first second is decoded; where the mixer refuses
 // that early start (here its channel is taken away), the loop starts whole
 // once decoded. The playing loop is decoded to its end before anything else.
 TEST_F(MixerSoundBackendTest, ALoopStartsEarlyOrOnceDecodedWhenTheMixerRefuses) {
-    const std::string music = std::string(VELTRANE_SOURCE_DIR) + "/fuzz/corpus/sound_decoder/stereo_44k.mp3";
     backend.holdLoads(true);
     for (const char* alias : {"early", "refused"}) {
-        ASSERT_EQ(backend.command("open " + music + " type mpegvideo alias " + alias), kSoundOk);
+        ASSERT_EQ(backend.command("open " + kMusic + " type mpegvideo alias " + alias), kSoundOk);
         ASSERT_EQ(backend.command(std::string("play ") + alias + " repeat from 0"), kSoundOk);
     }
     backend.runLoadSlices(1);
@@ -160,7 +159,7 @@ TEST_F(MixerSoundBackendTest, ALoopStartsEarlyOrOnceDecodedWhenTheMixerRefuses) 
 // claim reserved, waits at its end while the rest decodes, then plays on in
 // the whole sound (the sanitizers watch the mixer read across the swap).
 TEST_F(MixerSoundBackendTest, ALoopWhoseTagLiesShortPlaysOnIntoTheWholeSound) {
-    std::ifstream in(std::string(VELTRANE_SOURCE_DIR) + "/fuzz/corpus/sound_decoder/stereo_44k.mp3", std::ios::binary);
+    std::ifstream in(kMusic, std::ios::binary);
     const std::string music{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     // An Info frame (its header copied from the music's first frame) counting 46 frames.
     std::string info(104, '\0');

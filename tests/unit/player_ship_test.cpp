@@ -89,9 +89,8 @@ TEST(PlayerShipHull, EveryBoltThroughAFaceHitsAndEveryClearOneMisses) {
         ships[1].roll(unit(random) * 30.0f);
     }
     // Straight at the start pose along y: the bolt's tip reaches the face at y = -1; a bolt further back does not.
-    for (const auto& [y, hit] : {std::pair{-8.5f, true}, std::pair{-9.5f, false}}) {
+    for (const auto& [y, hit] : {std::pair{-8.5f, true}, std::pair{-9.5f, false}})
         EXPECT_EQ(ships[0].hitByBolt(boltThrough(Vec3(0, y, 0), Vec3(0, 1, 0), 0.0f)), hit) << y;
-    }
     for (const PlayerShip& ship : ships) {
         const Vec3 axes[3] = {ship.right, ship.up, ship.forward};
         int missed = 0, falseHits = 0;

@@ -1,5 +1,5 @@
 #include "app/input.h"
-#include "gfx/hud.h"
+#include "world/overlay_step.h"
 #include "world_fixture.h"
 
 namespace {
@@ -8,9 +8,9 @@ namespace {
 class ScreensFlow : public OverlayWorldTest {
 protected:
     void SetUp() override { OverlayWorldTest::SetUp(); gameState = 1; }
-    // One frame of menu navigation per letter: u(p), d(own), r(ight), l(eft).
+    // One tick of menu navigation per letter: u(p), d(own), r(ight), l(eft).
     void press(const char* frames) {
-        for (; *frames; ++frames) overlay->navigateMenu(*frames == 'u', *frames == 'd', *frames == 'r', *frames == 'l');
+        for (; *frames; ++frames) navigateMenu(*overlay, *frames == 'u', *frames == 'd', *frames == 'r', *frames == 'l');
     }
 };
 
@@ -28,7 +28,7 @@ TEST_F(ScreensFlow, MenuWrapsAndSwitchesOnlyWhilePaused) {
     EXPECT_TRUE(optInvert) << "the second left finds invert on and leaves it";
     press("rr");
     EXPECT_FALSE(optInvert);
-    overlay->navigateMenu(false, true, false, true);  // the switch acts on the item moved to
+    navigateMenu(*overlay, false, true, false, true);  // the switch acts on the item moved to
     EXPECT_EQ(overlay->menuIndex, 3);
     EXPECT_TRUE(optInvincible && world->player->invincible);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -16,6 +17,7 @@ TEST(SoundCues, ParseAndUseOnlyOpenedAliases) {
     openSounds();
     stopTitleMusic();
     playBigExplode();
+    playBigExplode();
     playSmallExplode();
     stopBattleMusic();
     playGameOverMusic();
@@ -31,12 +33,5 @@ TEST(SoundCues, ParseAndUseOnlyOpenedAliases) {
         else
             EXPECT_EQ(opened.count(cmd->alias), 1u) << text << " before its open";
     }
-
-    recorder.clear();
-    setSoundBackend(&recorder);
-    playBigExplode();
-    playBigExplode();
-    setSoundBackend(nullptr);
-    ASSERT_EQ(recorder.entries().size(), 2u) << "both explosions sound";
-    EXPECT_EQ(recorder.entries()[0], recorder.entries()[1]);
+    EXPECT_EQ(std::count(recorder.entries().begin(), recorder.entries().end(), "play bigExplode.wav from 0"), 2) << "both explosions sound";
 }

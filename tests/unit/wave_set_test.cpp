@@ -1,6 +1,7 @@
 #include <string>
 #include <vector>
 
+#include "gfx/hud.h"
 #include "world_fixture.h"
 
 using WaveSetTest = WorldTest;
@@ -33,8 +34,11 @@ TEST_F(WaveSetTest, RestartRevivesEveryEnemyAtFullStrengthAndRestartsTheMusicInO
     EXPECT_TRUE(block(3).turrets[2].state == Active && ship(0).state == Active && ship(0).scale == 5.0f);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(ship(i).hitPoints, 160.0f) << i;
     EXPECT_TRUE(world->score == 0 && block(20).hitCount == 5) << "the score restarts, the counter block keeps its count";
-    // Every turret and ship counts again; a dying ship still counts.
+    // Every turret and ship counts again, a dying ship too, on the HUD as the step counted them;
+    // the HUD shows the whole score, however long the game.
     ship(2).state = Dying;
     world->update();
-    EXPECT_EQ(world->enemiesLeft(), 124);
+    world->score = 1234567;
+    EXPECT_EQ(hudEnemiesLeftText(*world), "Enemies Left: 124");
+    EXPECT_EQ(hudScoreText(*world), "Score: 1234567");
 }

@@ -11,6 +11,7 @@
 #include "platform/recording_sound_backend.h"
 #include "state/input_flags.h"
 #include "state/options.h"
+#include "world/command_queue.h"
 #include "world/world.h"
 #include "world/world_options.h"
 
@@ -24,6 +25,7 @@ protected:
         world = createWorld(WorldImages::Skip);
         resetOptions();
         resetInput();
+        clearQueuedCommands();
     }
     void TearDown() override {
         destroyWorld();
@@ -61,9 +63,7 @@ protected:
 // The normalized aim d with an enemy gun's scatter draws added to x, y and z in turn.
 inline Vec3 scatteredAim(Vec3 d) {
     d.normalize();
-    d.x += randUnit() * 0.01f - 0.005f;
-    d.y += randUnit() * 0.01f - 0.005f;
-    d.z += randUnit() * 0.01f - 0.005f;
+    for (float* c : {&d.x, &d.y, &d.z}) *c += randUnit() * 0.01f - 0.005f;
     d.normalize();
     return d;
 }

@@ -1,14 +1,12 @@
 #pragma once
-// The sound files the synthesizer writes and the lengths they were composed to.
+// The generated sounds and the lengths they were composed to, and any data file's bytes.
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-
-#include "image_test_files.h"
-
-namespace sound_test {
-
-using image_test::dataPath;
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
 
 constexpr int kRate = 44100;
 // Frames in `beats` beats at `bpm` beats a minute; every tempo used divides evenly.
@@ -26,15 +24,9 @@ inline std::vector<ExpectedSound> expectedSounds() {
             {"playerExplode.mp3", secondFrames(3.5), false}};
 }
 
-// RMS of interleaved stereo samples over the frames [from, to), and the largest magnitude of all.
-inline double rmsOf(const std::vector<int16_t>& samples, size_t from, size_t to) {
-    to = std::min(to, samples.size() / 2);
-    double sum = 0.0;
-    for (size_t i = 2 * from; i < 2 * to; ++i) sum += double(samples[i]) * samples[i];
-    return std::sqrt(sum / std::max<size_t>(1, 2 * (to - from)));
-}
-inline int peakOf(const std::vector<int16_t>& samples) {
-    return samples.empty() ? 0 : std::abs(int(*std::max_element(samples.begin(), samples.end(), [](int16_t a, int16_t b) { return std::abs(int(a)) < std::abs(int(b)); })));
-}
+inline std::string dataPath(const std::string& name) { return VELTRANE_DATA_DIR "/" + name; }
 
-}  // namespace sound_test
+inline std::vector<std::uint8_t> readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}

@@ -1,0 +1,28 @@
+#pragma once
+#include <cstddef>
+
+#include "world/input_commands.h"
+
+// Input that changes the game waits here, in the order it arrived, for the
+// next tick to apply it before its controls. Pictures drawn in between see
+// none of it, so the game's course depends on the ticks alone.
+enum class CommandKind : unsigned char { KeyDown, KeyUp, SpecialDown, SpecialUp, FireAlong };
+
+struct Command {
+    CommandKind kind = CommandKind::KeyDown;
+    int code = 0;  // the character or special key
+    InputSource source = InputSource::Keyboard;
+    PointerRay ray;  // FireAlong only
+};
+
+// Queue for the input source in force (see ScopedInputSource).
+void queueKeyDown(unsigned char key);
+void queueKeyUp(unsigned char key);
+void queueSpecialDown(int key);
+void queueSpecialUp(int key);
+void queueFireAlong(const PointerRay& ray);
+
+// Applies and removes every queued command, oldest first (the tick's first job).
+void applyQueuedCommands();
+std::size_t queuedCommandCount();
+void clearQueuedCommands();

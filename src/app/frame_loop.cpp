@@ -65,22 +65,19 @@ void useClassicFrames(bool classic) { classicFrames = classic; }
 
 void useSmoothPacing(std::int64_t picturePeriodNs) { pacer = SmoothPacer(picturePeriodNs); }
 
-void runFrameWork() {
-    syncFullScreen();
-    runTick();
-    drawPicture(1.0f);
-    // The frame's work includes the GL's: a software renderer draws when flushed.
-    glFinish();
-}
-
 namespace {
 // One tick and one picture every 50 ms at most, as the game has always run.
 void displayClassicFrame() {
     pollInput();
-    // Play begun while the title was still warming up: the rest comes first.
-    if (gameState == 1) finishWorldWarmUp(viewportWidth, viewportHeight);
     const std::int64_t start = frameClockTicks();
-    runFrameWork();
+    syncFullScreen();
+    runTick();
+    // Play begun by this tick while the title was still warming up: the rest
+    // comes before its first picture.
+    if (gameState == 1) finishWorldWarmUp(viewportWidth, viewportHeight);
+    drawPicture(1.0f);
+    // The frame's work includes the GL's: a software renderer draws when flushed.
+    glFinish();
     const std::int64_t end = frameClockTicks();
     lastFrameWorkNs = end - start;
     sleepMs(frameSleepMs(end - start, kFrameClockTicksPerSecond));
@@ -98,6 +95,8 @@ void displaySmoothFrame() {
     const std::int64_t start = frameClockTicks();
     const bool ticked = pacer.takeTick(start);
     if (ticked) runTick();
+    // Play begun while the title was still warming up: the rest comes before
+    // its first picture.
     if (gameState == 1) finishWorldWarmUp(viewportWidth, viewportHeight);
     syncFullScreen();
     drawPicture(pacer.fraction(frameClockTicks()));

@@ -22,9 +22,6 @@ void displayFrame();
 void useClassicFrames(bool classic);
 // Pictures at most one per period (0: as fast as the swap allows).
 void useSmoothPacing(std::int64_t picturePeriodNs);
-// A classic frame's work without the pacing sleep and the swap: one tick and
-// its picture, finished by the GL.
-void runFrameWork();
 // The idle callback: asks for the next frame, or leaves the main loop once a
 // quit signal has come.
 void idleFrame();

@@ -64,7 +64,9 @@ unsigned holdFireFromTheStart(int titleFrames, std::initializer_list<Step> steps
         for (const Step& step : steps)
             if (step.frame == frame && step.act != nullptr) step.act();
         runGameTicks(1);
-        if (frame == 0) EXPECT_EQ(gameState, 1);
+        if (frame == 0) {
+            EXPECT_EQ(gameState, 1);
+        }
         for (const Step& step : steps)
             if (step.frame == frame && step.check != nullptr) step.check();
         kindsInPlay |= 1u << lastDrawKind();

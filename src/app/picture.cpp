@@ -31,8 +31,11 @@ void drawPicture(float fraction) {
     }
 
     if (gameState == 1) {
-        // The HUD draws its own cross-hair in the chase view.
-        glutSetCursor(optView ? GLUT_CURSOR_LEFT_ARROW : GLUT_CURSOR_NONE);
+        // The HUD draws its own cross-hair in the chase view. Set only when it
+        // changes: each call is a request to the X server, 60 pictures a second.
+        static int cursor = -1;
+        const int wanted = optView ? GLUT_CURSOR_LEFT_ARROW : GLUT_CURSOR_NONE;
+        if (wanted != cursor) glutSetCursor(cursor = wanted);
         float fog[4] = {0.0f, 0.0f, 0.0f, 1.0f};
         fogColour(fogHue, fog);
         glFogfv(GL_FOG_COLOR, fog);

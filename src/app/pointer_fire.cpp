@@ -3,10 +3,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "world/render_pass.h"
 
-PointerRay pointerRay(int x, int y) {
-    const ViewMatrices& view = lastPictureView;
+PointerRay pointerRay(int x, int y, const ViewMatrices& view) {
     GLint viewport[4] = {view.viewport[0], view.viewport[1], view.viewport[2], view.viewport[3]};
     // GLUT counts y from the top, the GL from the bottom.
     const double windowY = static_cast<double>(viewport[3] - y);

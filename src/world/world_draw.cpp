@@ -1,6 +1,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "entities/frame_blend.h"
@@ -150,12 +151,9 @@ void drawParticles(const World& world, bool withTrails, const PicturePlaces& pla
 void World::draw(const WorldPicture& picture) const {
     const float fraction = picture.fraction;
     const PicturePlaces placer(*player, fraction);
-    EffectSamples effects;
-    const EffectSamples* samples = nullptr;
-    if (picture.effectSamples) {
-        placeSamples(effects, *player);
-        samples = &effects;
-    }
+    std::optional<EffectSamples> effects;
+    if (picture.effectSamples) placeSamples(effects.emplace(), *player);
+    const EffectSamples* samples = effects ? &*effects : nullptr;
 
     captureGlow(fraction);
 

@@ -6,10 +6,10 @@
 //   soak --data DIR [--steps N] [--seed S] [--pictures P] [--trace 1]
 // --trace 1 prints every step's hash as well, to find the first step at which two runs part.
 #include <GL/freeglut.h>
-#include <GL/glu.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
@@ -18,6 +18,7 @@
 #include <string>
 
 #include "app/frame_loop.h"
+#include "app/pointer_fire.h"
 #include "app/picture.h"
 #include "app/quit_signals.h"
 #include "app/startup.h"
@@ -53,14 +54,7 @@ PointerRay rayThroughTickCamera(int x, int y, int width, int height) {
     glViewport(0, 0, width, height);
     renderViewportWidth = width;
     renderViewportHeight = height;
-    const ViewMatrices view = setWorldView(currentWorldPicture(1.0f));
-    int viewport[4] = {view.viewport[0], view.viewport[1], view.viewport[2], view.viewport[3]};
-    const double windowY = static_cast<double>(viewport[3] - y);
-    double nearX, nearY, nearZ, farX, farY, farZ;
-    gluUnProject(x, windowY, 0.0, view.modelview, view.projection, viewport, &nearX, &nearY, &nearZ);
-    gluUnProject(x, windowY, 1.0, view.modelview, view.projection, viewport, &farX, &farY, &farZ);
-    return {Vec3(static_cast<float>(nearX), static_cast<float>(nearY), static_cast<float>(nearZ)),
-            Vec3(static_cast<float>(farX - nearX), static_cast<float>(farY - nearY), static_cast<float>(farZ - nearZ))};
+    return pointerRay(x, y, setWorldView(currentWorldPicture(1.0f)));
 }
 
 // A restless player, as commands in the order they come; never 'q'. A click is a ray through the
@@ -143,7 +137,16 @@ private:
 // step up to fraction 1, without any pacing sleep.
 void runOneTick(int pictures) {
     glutMainLoopEvent();
+    const bool wasFullScreen = fullScreenApplied;
     syncFullScreen();
+    // Input positions and aim follow the window's size: after a switch, wait
+    // (ten seconds at most) for the X server to apply it, so that how fast the
+    // ticks run never decides the size the next ones see.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (fullScreenApplied != wasFullScreen && std::chrono::steady_clock::now() < deadline &&
+           (glutGet(GLUT_WINDOW_WIDTH) != viewportWidth || glutGet(GLUT_WINDOW_HEIGHT) != viewportHeight)) {
+        glutMainLoopEvent();
+    }
     runTick();
     for (int k = 1; k <= pictures; ++k) {
         drawPicture(static_cast<float>(k) / static_cast<float>(pictures));

@@ -44,7 +44,7 @@ int countActive(const auto& bolts) {
 // player's ring full too when asked. The rings are refilled every ten steps,
 // outside the timing, so every measured step sees them (nearly) full.
 void runFullSteps(benchmark::State& state, bool playerBoltsToo) {
-    std::srand(1);
+    seedGameRandom(1);
     World* world = createWorld(WorldImages::Skip);
     world->player->invincible = true;  // the ship survives the bolts it meets
     world->player->setPosition(0.0f, 2400.0f, 0.0f);

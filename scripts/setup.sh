@@ -8,7 +8,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 
 play_packages=(
   g++ cmake make pkg-config
-  freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri libxrandr-dev
+  freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri libxrandr-dev zlib1g-dev
   libsdl2-mixer-dev libmpg123-dev libmp3lame-dev libfreetype-dev libpng-dev fonts-dejavu-core
 )
 test_packages=(

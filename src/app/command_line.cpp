@@ -20,7 +20,9 @@ constexpr GlutOption kGlutOptions[] = {
 
 constexpr const char* kUsage =
     "Usage: veltrane [--help | --version] [--data-dir DIR] [--fps N]\n"
-    "                [--classic-frames] [X options]\n"
+    "                [--classic-frames] [--seed N] [--record FILE]\n"
+    "                [--playdemo FILE | --verifydemo FILE | --timedemo FILE]\n"
+    "                [X options]\n"
     "A 3D space shooter: fly through a star-field arena and destroy four capital\n"
     "ships and 120 turrets.\n"
     "\n"
@@ -34,6 +36,21 @@ constexpr const char* kUsage =
     "               the pictures follow the display\n"
     "  --classic-frames\n"
     "               draw one picture per game step, 20 a second, unsmoothed\n"
+    "  --seed N     start the random numbers from seed N (0 to 4294967295)\n"
+    "  --record FILE\n"
+    "               record every game played, from the first one's start to\n"
+    "               the end, into FILE (the last game alone is always kept in\n"
+    "               ~/.local/state/veltrane/last-game.vdemo)\n"
+    "  --playdemo FILE\n"
+    "               watch a recording: p pauses it, F1 switches full screen,\n"
+    "               q quits\n"
+    "  --verifydemo FILE\n"
+    "               replay a recording without a window and check that it\n"
+    "               plays out as recorded (exit 0: it does, 1: it does not,\n"
+    "               2: unreadable or from other rules, 3: cut short)\n"
+    "  --timedemo FILE\n"
+    "               play a recording with one picture per step as fast as\n"
+    "               the machine draws, and print how fast that was\n"
     "\n"
     "X options: -display DISPLAY, -geometry WxH+X+Y (the window's size, 500x500\n"
     "by default, and place), -iconic, -direct, -indirect, -gldebug, -sync.\n"
@@ -62,6 +79,27 @@ std::optional<int> parseFps(const char* text) {
     const auto [stop, error] = std::from_chars(text, end, value);
     if (error != std::errc() || stop != end || value < 0) return std::nullopt;
     return value;
+}
+
+// A whole number that fits an unsigned 32-bit seed, and nothing else.
+std::optional<unsigned> parseSeed(const char* text) {
+    unsigned value = 0;
+    const char* end = text + std::strlen(text);
+    const auto [stop, error] = std::from_chars(text, end, value);
+    if (error != std::errc() || stop != end) return std::nullopt;
+    return value;
+}
+
+// An option that takes a value, as "--name VALUE" or "--name=VALUE": its
+// value (empty when missing), or nothing when `argument` is another option.
+std::optional<std::string> optionValue(const char* name, int argc, const char* const* argv, int& i) {
+    const char* argument = argv[i];
+    const std::size_t length = std::strlen(name);
+    if (std::strncmp(argument, name, length) != 0) return std::nullopt;
+    if (argument[length] == '=') return std::string(argument + length + 1);
+    if (argument[length] != '\0') return std::nullopt;
+    if (i + 1 >= argc) return std::string();
+    return std::string(argv[++i]);
 }
 
 CommandLine badValue(const char* option) {
@@ -106,10 +144,41 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
             if (!line.fps) return badValue(kFpsOption);
             continue;
         }
+        if (const auto seed = optionValue("--seed", argc, argv, i)) {
+            if (seed->empty()) return answer(CommandLine::Action::Reject, "--seed", true);
+            line.seed = parseSeed(seed->c_str());
+            if (!line.seed) return badValue("--seed");
+            continue;
+        }
+        if (const auto path = optionValue("--record", argc, argv, i)) {
+            if (path->empty()) return answer(CommandLine::Action::Reject, "--record", true);
+            line.recordPath = *path;
+            continue;
+        }
+        constexpr struct { const char* name; CommandLine::Demo demo; } kDemoOptions[] = {
+            {"--playdemo", CommandLine::Demo::Play},
+            {"--verifydemo", CommandLine::Demo::Verify},
+            {"--timedemo", CommandLine::Demo::Time}};
+        bool demoOption = false;
+        for (const auto& option : kDemoOptions) {
+            const auto path = optionValue(option.name, argc, argv, i);
+            if (!path) continue;
+            if (path->empty()) return answer(CommandLine::Action::Reject, option.name, true);
+            // One recording at a time, and never one recorded while another plays.
+            if (line.demo != CommandLine::Demo::None) return answer(CommandLine::Action::Reject, option.name);
+            line.demo = option.demo;
+            line.demoPath = *path;
+            demoOption = true;
+            break;
+        }
+        if (demoOption) continue;
         const GlutOption* option = findGlutOption(argument);
         if (option == nullptr) return answer(CommandLine::Action::Reject, argument);
         if (i + option->values >= argc) return answer(CommandLine::Action::Reject, argument, true);
         i += option->values;
+    }
+    if (line.demo != CommandLine::Demo::None && !line.recordPath.empty()) {
+        return answer(CommandLine::Action::Reject, "--record");
     }
     return line;
 }
@@ -131,6 +200,8 @@ std::optional<int> answerCommandLine(const CommandLine& line) {
         std::fprintf(stderr, "veltrane: %s needs a value (try --help)\n", line.rejected.c_str());
     else if (line.badValue)
         std::fprintf(stderr, "veltrane: %s needs a whole number, 0 or more (try --help)\n", line.rejected.c_str());
+    else if (line.rejected.starts_with("--") && std::strstr(kUsage, line.rejected.c_str()) != nullptr)
+        std::fprintf(stderr, "veltrane: %s cannot go with the options before it (try --help)\n", line.rejected.c_str());
     else
         std::fprintf(stderr, "veltrane: unrecognised argument '%s' (try --help)\n", line.rejected.c_str());
     return 2;

@@ -15,6 +15,12 @@ struct CommandLine {
     // the pictures follow the display.
     std::optional<int> fps;
     bool classicFrames = false;  // --classic-frames: one picture per game step
+    std::optional<unsigned> seed;  // --seed N: the random generator's seed
+    std::string recordPath;        // --record FILE
+    // --playdemo, --verifydemo or --timedemo FILE (one of them at most).
+    enum class Demo { None, Play, Verify, Time };
+    Demo demo = Demo::None;
+    std::string demoPath;
 };
 
 CommandLine parseCommandLine(int argc, const char* const* argv);

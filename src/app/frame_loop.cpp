@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <GL/freeglut.h>
 
+#include "app/demo_viewer.h"
 #include "app/draw_warm_up.h"
 #include "app/frame_log.h"
 #include "app/frame_pacing.h"
@@ -21,9 +22,11 @@ bool fullScreenApplied = false;
 int savedWindowRect[4] = {};
 long long framesDrawn = 0;
 long long lastFrameWorkNs = 0;
+std::optional<bool> fullScreenOverride;
 
 void syncFullScreen() {
-    if (optFullScreen && fullScreenApplied != optFullScreen) {
+    const bool wanted = fullScreenOverride.value_or(optFullScreen);
+    if (wanted && !fullScreenApplied) {
         // The picture fills the real screen, whatever its size.
         viewportWidth = glutGet(GLUT_SCREEN_WIDTH);
         viewportHeight = glutGet(GLUT_SCREEN_HEIGHT);
@@ -32,13 +35,13 @@ void syncFullScreen() {
         savedWindowRect[2] = glutGet(GLUT_WINDOW_WIDTH);
         savedWindowRect[3] = glutGet(GLUT_WINDOW_HEIGHT);
         glutFullScreen();
-        fullScreenApplied = optFullScreen;
-    } else if (!optFullScreen && fullScreenApplied) {
+        fullScreenApplied = true;
+    } else if (!wanted && fullScreenApplied) {
         viewportWidth = savedWindowRect[2];
         viewportHeight = savedWindowRect[3];
         glutReshapeWindow(savedWindowRect[2], savedWindowRect[3]);
         glutPositionWindow(savedWindowRect[0], savedWindowRect[1]);
-        fullScreenApplied = optFullScreen;
+        fullScreenApplied = false;
     }
 }
 
@@ -51,6 +54,7 @@ namespace {
 bool classicFrames = false;
 SmoothPacer pacer(0);
 std::int64_t nextPictureAt = 0;
+float heldFraction = 1.0f;
 
 // What every frame does first: the keys let go unseen, the focus and the
 // controllers, whose input is queued for the next tick like the keyboard's.
@@ -71,7 +75,7 @@ void displayClassicFrame() {
     pollInput();
     const std::int64_t start = frameClockTicks();
     syncFullScreen();
-    runTick();
+    runNextTick();
     // Play begun by this tick while the title was still warming up: the rest
     // comes before its first picture.
     if (gameState == 1) finishWorldWarmUp(viewportWidth, viewportHeight);
@@ -93,13 +97,14 @@ void displaySmoothFrame() {
     sleepUntil(nextPictureAt);
     pollInput();
     const std::int64_t start = frameClockTicks();
-    const bool ticked = pacer.takeTick(start);
-    if (ticked) runTick();
+    const bool ticked = pacer.takeTick(start) && runNextTick();
     // Play begun while the title was still warming up: the rest comes before
     // its first picture.
     if (gameState == 1) finishWorldWarmUp(viewportWidth, viewportHeight);
     syncFullScreen();
-    drawPicture(pacer.fraction(frameClockTicks()));
+    // A stopped playback holds its picture where it stopped.
+    if (!demoViewerFrozen()) heldFraction = pacer.fraction(frameClockTicks());
+    drawPicture(heldFraction);
     glFinish();
     const std::int64_t end = frameClockTicks();
     lastFrameWorkNs = end - start;

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 
 // The window's size unless -geometry gives another.
 constexpr int kDefaultWindowSize = 500;
@@ -27,5 +28,8 @@ void useSmoothPacing(std::int64_t picturePeriodNs);
 void idleFrame();
 // The reshape callback: the picture follows the window's real size.
 void reshapeWindow(int width, int height);
-// Applies a pending full-screen change to the window and the viewport size.
+// Applies a pending full-screen change to the window and the viewport size:
+// the game's option, or the override while one is set (a recording played
+// switches the option as it was played, but the viewer chooses the window).
 void syncFullScreen();
+extern std::optional<bool> fullScreenOverride;

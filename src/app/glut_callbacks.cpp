@@ -2,6 +2,7 @@
 
 #include <GL/glut.h>
 
+#include "app/demo_viewer.h"
 #include "app/frame_loop.h"
 #include "app/input.h"
 #include "app/key_repeat_filter.h"
@@ -23,6 +24,7 @@ void releaseKey(KeyRepeatFilter::Key key) {
 // Keys wait in the queue for the next tick. Every handler ends by asking for
 // a redisplay, whatever the key did.
 void onKeyDown(unsigned char key, int, int) {
+    if (demoViewerKey(key)) return glutPostRedisplay();
     if (repeatFilter.press(physicalKeyForChar(key), {false, key})) queueKeyDown(key);
     glutPostRedisplay();
 }
@@ -32,6 +34,7 @@ void onKeyUp(unsigned char key, int, int) {
     glutPostRedisplay();
 }
 void onSpecialDown(int key, int, int) {
+    if (demoViewerSpecialKey(key)) return glutPostRedisplay();
     if (repeatFilter.press(physicalKeyForSpecial(key), {true, key})) queueSpecialDown(key);
     glutPostRedisplay();
 }

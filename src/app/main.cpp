@@ -10,17 +10,28 @@
 
 #include "app/command_line.h"
 #include "app/data_dir.h"
+#include "app/demo_timing.h"
+#include "app/demo_verify.h"
+#include "app/demo_viewer.h"
 #include "app/display_pacing.h"
 #include "app/frame_loop.h"
 #include "app/quit_signals.h"
 #include "app/startup.h"
 #include "gfx/title_screen.h"
 #include "platform/mixer_sound_setup.h"
+#include "platform/state_dir.h"
+#include "world/demo_recording.h"
 
 int main(int argc, char** argv) {
     // --help and --version answer before any window opens, even without a display.
     const CommandLine line = parseCommandLine(argc, argv);
     if (const std::optional<int> status = answerCommandLine(line)) return *status;
+    // Checking a recording needs no window, no display and no data.
+    if (line.demo == CommandLine::Demo::Verify) return verifyDemo(line.demoPath);
+    DemoRead demo;
+    if (line.demo != CommandLine::Demo::None) {
+        if (const int status = loadDemo(line.demoPath, false, demo); status != kDemoMatches) return status;
+    }
     const DataDirChoice data = enterDataDir(line.dataDir);
     if (data.outcome == DataDirChoice::Outcome::NamedFolderLacksData) return 2;
     if (data.outcome == DataDirChoice::Outcome::NoData) {
@@ -29,7 +40,21 @@ int main(int argc, char** argv) {
         notice[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(notice[0])));
         setTitleNotice(notice);
     }
+    if (line.seed) useSeed(*line.seed);
     startUp(argc, argv);
+    if (line.demo == CommandLine::Demo::Time) return timeDemo(demo.demo, line.demoPath.c_str());
+    if (line.demo == CommandLine::Demo::Play) {
+        if (!startDemoViewer(std::move(demo.demo))) {
+            std::fprintf(stderr, "veltrane: %s: a starting state this game cannot take\n", line.demoPath.c_str());
+            return kDemoUnusable;
+        }
+    } else {
+        // Watching, checking or timing a recording records nothing.
+        if (!line.recordPath.empty()) recordGamesTo(line.recordPath);
+        if (const std::string stateDir = gameStateDir(); !stateDir.empty()) recordLastGameTo(stateDir + "/last-game.vdemo");
+        // Ends them on every way out: q's exit, a closed window, a signal.
+        std::atexit(finishRecordings);
+    }
     useClassicFrames(line.classicFrames);
     if (!line.classicFrames) {
         const DisplayPacing pacing = chooseDisplayPacing(line.fps);
@@ -41,6 +66,7 @@ int main(int argc, char** argv) {
     const int signalNumber = quitSignal();
     if (signalNumber == 0) return 0;  // the exit handler start-up registered releases the sound
     // The game then ends by that signal, so the shell that started it knows.
+    finishRecordings();
     shutdownMixerSound();
     endBySignal(signalNumber);
 }

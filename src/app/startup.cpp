@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <optional>
 
 #include "app/draw_warm_up.h"
 #include "app/frame_loop.h"
@@ -12,6 +13,7 @@
 #include "app/glut_callbacks.h"
 #include "app/quit_signals.h"
 #include "app/window_focus.h"
+#include "entities/game_random.h"
 #include "gfx/overlay.h"
 #include "platform/heap_thresholds.h"
 #include "platform/mixer_sound_setup.h"
@@ -22,6 +24,8 @@
 #include "world/world_options.h"
 
 namespace {
+std::optional<unsigned> chosenSeed;
+
 void setFixedGlState() {
     glEnable(GL_DEPTH_TEST);
 
@@ -72,9 +76,12 @@ void warmUpBetweenTitleFrames(int) {
 }
 }  // namespace
 
+void useSeed(unsigned seed) { chosenSeed = seed; }
+
 void startUp(int& argc, char** argv) {
     fixHeapThresholds();
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    // A seed of the player's choosing replays the same start; else the clock's.
+    seedGameRandom(chosenSeed ? *chosenSeed : static_cast<unsigned>(std::time(nullptr)));
     installQuitSignals();
 
     // The default size goes first: glutInit replaces it with -geometry's.

@@ -4,3 +4,5 @@
 // state, the world and the overlay with their textures, the sounds and the
 // title music. Needs a display.
 void startUp(int& argc, char** argv);
+// Seeds the random numbers with `seed` instead of the clock (before startUp).
+void useSeed(unsigned seed);

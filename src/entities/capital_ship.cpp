@@ -12,7 +12,6 @@ namespace {
 constexpr float kShrinkPerDraw = 0.5f;
 constexpr float kScatterRange = 0.01f;  // each aim component moves by -0.005 up to 0.005
 constexpr float kScatterHalf = 0.005f;
-constexpr int kExplosionParticles = 4000;
 constexpr int kScore = 10000;
 
 // Model-space geometry in units of the scale: three guns on each broadside

@@ -14,6 +14,8 @@ public:
     static constexpr int kGunCount = 6;
     static constexpr float kStartScale = 5.0f;
     static constexpr float kStartHitPoints = 160.0f;
+    // Its death's burst: the largest explosion the game spawns.
+    static constexpr int kExplosionParticles = 4000;
 
     CapitalShip();
 

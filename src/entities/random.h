@@ -1,10 +1,12 @@
 #pragma once
-#include <cstdlib>
+#include "entities/game_random.h"
 
-// The game draws its random numbers from the C library's generator, seeded once,
-// so a seeded run replays exactly. Values are taken as 15-bit numbers (0 to 32767),
-// the range the game's tuning was made for, whatever the library's RAND_MAX.
-inline int gameRand() { return std::rand() & 0x7FFF; }
+// Every random number the game draws comes from its own generator, seeded once, so
+// a seeded run replays exactly. That generator gives the C library's rand() sequence
+// (the game's tuning and recorded hashes were made with it) but, unlike rand(), its
+// state can be saved with a recording and restored to replay from there. Values are
+// taken as 15-bit numbers (0 to 32767), the range the game's tuning was made for.
+inline int gameRand() { return nextGameRandom() & 0x7FFF; }
 
 // Uniform in [0, 1).
 inline float randUnit() { return static_cast<float>(gameRand()) * (1.0f / 32768.0f); }

@@ -16,6 +16,9 @@ public:
     HeldFlag& operator=(bool held);
     operator bool() const { return sources != 0; }
     void releaseAll() { sources = 0; }
+    // The sources holding it, one InputSource bit each (game snapshots keep them).
+    unsigned char heldSources() const { return sources; }
+    void setHeldSources(unsigned char bits) { sources = bits; }
 
 private:
     unsigned char sources = 0;

@@ -2,10 +2,14 @@
 
 #include <vector>
 
+#include "world/demo_recording.h"
+
 namespace {
 std::vector<Command> queued;
+bool liveInputShut = false;
 
 void queue(CommandKind kind, int code) {
+    if (liveInputShut) return;
     Command command;
     command.kind = kind;
     command.code = code;
@@ -14,6 +18,9 @@ void queue(CommandKind kind, int code) {
 }
 
 void apply(const Command& command) {
+    // Recordings see each command before it acts: one that starts a game
+    // keeps the state it starts from.
+    noteCommandApplied(command);
     const ScopedInputSource from(command.source);
     switch (command.kind) {
         case CommandKind::KeyDown: handleKeyDown(static_cast<unsigned char>(command.code)); break;
@@ -31,12 +38,17 @@ void queueSpecialDown(int key) { queue(CommandKind::SpecialDown, key); }
 void queueSpecialUp(int key) { queue(CommandKind::SpecialUp, key); }
 
 void queueFireAlong(const PointerRay& ray) {
+    if (liveInputShut) return;
     Command command;
     command.kind = CommandKind::FireAlong;
     command.source = currentInputSource();
     command.ray = ray;
     queued.push_back(command);
 }
+
+void shutOutLiveInput(bool shut) { liveInputShut = shut; }
+
+void queueCommand(const Command& command) { queued.push_back(command); }
 
 void applyQueuedCommands() {
     // A command may not queue another, but take the list first all the same.

@@ -15,12 +15,16 @@ struct Command {
     PointerRay ray;  // FireAlong only
 };
 
-// Queue for the input source in force (see ScopedInputSource).
+// Queue for the input source in force (see ScopedInputSource). While live
+// input is shut out (a recording plays), these drop what they are given.
 void queueKeyDown(unsigned char key);
 void queueKeyUp(unsigned char key);
 void queueSpecialDown(int key);
 void queueSpecialUp(int key);
 void queueFireAlong(const PointerRay& ray);
+void shutOutLiveInput(bool shut);
+// Queues a command as it stands, whatever the live input does (a replay).
+void queueCommand(const Command& command);
 
 // Applies and removes every queued command, oldest first (the tick's first job).
 void applyQueuedCommands();

@@ -4,6 +4,7 @@
 #include "state/input_flags.h"
 #include "state/options.h"
 #include "world/command_queue.h"
+#include "world/demo_recording.h"
 #include "world/overlay_step.h"
 #include "world/render_pass.h"
 #include "world/world.h"
@@ -28,6 +29,7 @@ void runTick() {
     // Each press is seen by exactly one tick.
     clearPresses();
     ticks += 1;
+    noteTickEnded();
 }
 
 long long ticksRun() { return ticks; }

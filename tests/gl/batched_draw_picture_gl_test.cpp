@@ -1,5 +1,5 @@
 // The batched draw paths against the one-by-one drawing they replace, on the
-// benchmark's scenes, at the window's size and at full screen: the same rand()
+// benchmark's scenes, at the window's size and at full screen: the same random
 // draws, and the same pixels but for rounding. Where thousands of additive
 // particles overlap, the batch's per-corner colours round a level differently
 // now and then, and a sum of them can drift by a few levels; a skipped back
@@ -23,13 +23,13 @@ namespace {
 constexpr int kRounding = 2, kFar = 16;
 
 // One frame of the scene drawn along `path` from a fixed seed, read back, then
-// the first rand() after it: equal for two paths when their draws were.
+// the next random number after it: equal for two paths when their draws were.
 std::vector<std::uint8_t> drawWith(DrawPath path, FrameScene scene, int width, int height, float titleHue, int& nextRand) {
     drawPath = path;
     getOverlay()->hue = titleHue;
-    std::srand(99);
+    seedGameRandom(99);
     drawSceneFrame(scene, width, height);
-    nextRand = std::rand();
+    nextRand = nextGameRandom();
     std::vector<std::uint8_t> rgb = readBackBuffer(width, height);
     glutSwapBuffers();
     return rgb;
@@ -86,7 +86,7 @@ TEST_P(BatchedDrawPicture, MatchesOneByOneDrawing) {
         const Difference seen = compare(plain, batched);
         std::printf("%s %dx%d: %d pixels off by more than %d, %d by more than %d, largest %d\n", frameSceneName(scene),
                     width, height, seen.pixels, kRounding, seen.farPixels, kFar, seen.largest);
-        EXPECT_EQ(plainRand, batchedRand) << "the rand() draws differ";
+        EXPECT_EQ(plainRand, batchedRand) << "the random draws differ";
         const Difference allowed = kAllowed[static_cast<int>(scene)][width == 500 ? 0 : 1];
         EXPECT_LE(seen.pixels, allowed.pixels);
         EXPECT_LE(seen.farPixels, allowed.farPixels);

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "app/draw_warm_up.h"
 #include "app/picture.h"
-#include "state_hash.h"
+#include "entities/game_random.h"
+#include "world/state_hash.h"
 #include "game_window.h"
 #include "gfx/overlay.h"
 #include "state/options.h"
@@ -44,13 +43,11 @@ TEST(DrawWarmUp, LeavesTheFramesAfterItAsTheyWouldHaveBeen) {
         drawTitleAndWorld();  // both pictures then start from the state a world picture leaves
         const std::vector<std::uint8_t> unwarmed = drawTitleAndWorld();
         const std::uint64_t before = tickStateHash(world, overlay);
-        std::srand(11);
+        const GameRandomState randomBefore = gameRandomState();
         warmUpTitle(kSize, kSize);
         beginWorldWarmUp();
         finishWorldWarmUp(kSize, kSize);
-        const int next = std::rand();
-        std::srand(11);
-        EXPECT_EQ(next, std::rand()) << "the warm-up drew a random number";
+        EXPECT_TRUE(gameRandomState() == randomBefore) << "the warm-up drew a random number";
         EXPECT_EQ(tickStateHash(world, overlay), before) << "the warm-up changed the game";
         EXPECT_TRUE(drawTitleAndWorld() == unwarmed) << "the warm-up changed the frames after it, cockpit " << cockpit;
     }

@@ -99,7 +99,7 @@ inline void fillEnemyBoltsInView(World& world) {
 inline void setUpScene(FrameScene scene) {
     using namespace frame_scenes_detail;
     World& world = *getWorld();
-    std::srand(kSeed);
+    seedGameRandom(kSeed);
     world.restart();
     // The turrets' first cool-downs were drawn when the world was built, from
     // the clock's seed: drawn again, the scene is the same in every run.

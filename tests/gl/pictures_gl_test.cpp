@@ -4,11 +4,9 @@
 // whatever the tick before left.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "frame_scenes.h"
 #include "game_window.h"
-#include "state_hash.h"
+#include "world/state_hash.h"
 #include "test_window.h"
 
 namespace {
@@ -52,12 +50,10 @@ TEST_P(Pictures, ChangeNothingAndAtFractionOneShowTheTickItself) {
     Overlay& overlay = *getOverlay();
     pictureAt(scene, 1.0f);  // first-use costs and the GL state a picture leaves
     const std::uint64_t before = tickStateHash(world, overlay);
-    std::srand(5);
-    const int firstRand = std::rand();
-    std::srand(5);
+    const GameRandomState randomBefore = gameRandomState();
     const std::vector<std::uint8_t> atOne = pictureAt(scene, 1.0f);
     for (const float fraction : {0.0f, 0.5f, 0.75f}) pictureAt(scene, fraction);
-    EXPECT_EQ(std::rand(), firstRand) << "a picture took a random number";
+    EXPECT_TRUE(gameRandomState() == randomBefore) << "a picture took a random number";
     EXPECT_EQ(tickStateHash(world, overlay), before) << "a picture changed the game";
 
     scramblePreviousPlaces(world, overlay);

@@ -3,8 +3,10 @@
 // hashes of the world's step and of all the tick owns, and fails when memory grew after the first
 // minute (resident memory; under AddressSanitizer the bytes held allocated) or, under the
 // sanitizers, on a leak.
-//   soak --data DIR [--steps N] [--seed S] [--pictures P] [--trace 1]
+//   soak --data DIR [--steps N] [--seed S] [--pictures P] [--trace 1] [--record FILE] [--last-game FILE]
 // --trace 1 prints every step's hash as well, to find the first step at which two runs part.
+// --record records the run from its first game's start, --last-game its last game alone, as the
+// game records them, for the game's --verifydemo to replay.
 #include <GL/freeglut.h>
 #include <unistd.h>
 
@@ -22,8 +24,10 @@
 #include "app/picture.h"
 #include "app/quit_signals.h"
 #include "app/startup.h"
-#include "state_hash.h"
+#include "entities/game_random.h"
+#include "world/state_hash.h"
 #include "world/command_queue.h"
+#include "world/demo_recording.h"
 #include "world/game_tick.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -61,7 +65,7 @@ PointerRay rayThroughTickCamera(int x, int y, int width, int height) {
 // camera of the last tick, the picture a player would have seen at fraction 1, so it needs no
 // picture drawn. The player reacts to what its keys did ('r' comes soon after the game ends, also
 // by '\\'), so each command is applied as it comes: between the last tick and the next nothing
-// else runs, so that is where the tick would apply it. Its own generator leaves the game's rand()
+// else runs, so that is where the tick would apply it. Its own generator leaves the game's random
 // sequence alone.
 class RandomInput {
 public:
@@ -178,6 +182,8 @@ int main(int argc, char** argv) {
         else if (name == "--seed") seed = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
         else if (name == "--pictures") pictures = std::atoi(value);
         else if (name == "--trace") trace = std::string(value) == "1";
+        else if (name == "--record") recordGamesTo(value);
+        else if (name == "--last-game") recordLastGameTo(value);
         else usage = true;
     }
     if (usage || dataDir == nullptr || steps <= kStepsPerMinute || pictures < 0) {
@@ -192,8 +198,8 @@ int main(int argc, char** argv) {
     int glutArgc = 1;  // the soak's options are not GLUT's
     startUp(glutArgc, argv);
     glutDisplayFunc([] {});  // an expose or resize must not add a step of its own
-    // Start-up seeds rand() from the clock: rebuild the world from the soak's seed to replay it.
-    std::srand(seed);
+    // Start-up seeded the game's generator from the clock: rebuild the world from the soak's seed.
+    seedGameRandom(seed);
     createWorld()->loadTextures();
 
     RandomInput input(seed);
@@ -225,6 +231,7 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
+    finishRecordings();
     // A run that ends in full screen still gets a windowed figure: one frame asks, the next draws.
     setFullScreen(false);
     for (int frame = 0; frame < 2; ++frame) runOneTick(1);

@@ -33,7 +33,7 @@ TEST_F(CapitalShipTest, GunsFireOnlyIntoThePlayersHalfSpaceAndAllRearm) {
     world->player->setPosition(0.0f, 0.0f, 1000.0f);
     for (int& timer : ship.gunTimers) timer = 0;
     // Three scatter draws and a timer per firing gun; a timer alone per gun facing away.
-    std::srand(2024);
+    seedGameRandom(2024);
     Vec3 expectedDirection[3];
     int expectedTimers[6];
     const float gunX[3] = {35.0f, 50.0f, 70.0f};
@@ -41,7 +41,7 @@ TEST_F(CapitalShipTest, GunsFireOnlyIntoThePlayersHalfSpaceAndAllRearm) {
         if (i < 3) expectedDirection[i] = scatteredAim(Vec3(-gunX[i], -10.0f, 950.0f));
         expectedTimers[i] = randomGunCooldown();
     }
-    std::srand(2024);
+    seedGameRandom(2024);
     EXPECT_EQ(ship.update(), 0);
     ASSERT_EQ(world->nextEnemyBolt, 3);
     for (int i = 0; i < 3; ++i) {
@@ -80,10 +80,10 @@ TEST_F(CapitalShipTest, DeathShrinksOverElevenTicksWithoutAFlickerDraw) {
     CapitalShip ship;
     ship.state = Dying;
     ship.hitFlash = 1;  // left from the fatal hit
-    std::srand(3);
+    seedGameRandom(3);
     int draws[3];
     for (int& d : draws) d = gameRand();
-    std::srand(3);
+    seedGameRandom(3);
     for (int tick = 1; tick <= 10; ++tick) {
         ship.advanceDrawState();
         ASSERT_TRUE(ship.shown);

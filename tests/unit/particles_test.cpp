@@ -20,10 +20,10 @@ TEST(Particle, LifeReachingExactlyZeroStopsWithoutMoving) {
 // Per particle: three direction draws (stored z, y, x), a speed draw, then a life of 88 to 176 steps.
 // The burst frees its slot on the update after its last particle dies; with none, on its first.
 TEST(Explosion, DrawsItsParticlesInOrderAndEndsWithTheLast) {
-    std::srand(77);
+    seedGameRandom(77);
     Explosion explosion;
     explosion.start({10, 20, 30}, 3, 1.0f, 1.0f, 0.3f, 0.0f);
-    std::srand(77);
+    seedGameRandom(77);
     float longest = 0.0f;
     for (int i = 0; i < 3; ++i) {
         const float a = randSigned(), b = randSigned(), c = randSigned();

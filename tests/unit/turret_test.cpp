@@ -9,12 +9,12 @@ using TurretTest = WorldTest;
 TEST_F(TurretTest, FiringScattersXYZInDrawOrderThenRearms) {
     Turret turret;
     turret.setPosition(30.0f, 40.0f, 0.0f);
-    std::srand(77);
+    seedGameRandom(77);
     const Vec3 expected = scatteredAim(Vec3(-30.0f, -40.0f, 0.0f));
     const int expectedCooldown = randomGunCooldown();
     // While cooling down it only aims, without a draw.
     turret.cooldown = 1;
-    std::srand(77);
+    seedGameRandom(77);
     EXPECT_TRUE(turret.update() == 0 && world->nextEnemyBolt == 0);
     EXPECT_EQ(turret.update(), 0);
     ASSERT_EQ(world->nextEnemyBolt, 1);
@@ -24,9 +24,9 @@ TEST_F(TurretTest, FiringScattersXYZInDrawOrderThenRearms) {
     // At the ship's own position the aim is zero and the scatter alone gives the direction.
     turret.setPosition(world->player->position);
     turret.cooldown = 0;
-    std::srand(78);
+    seedGameRandom(78);
     const Vec3 scatterOnly = scatteredAim(Vec3());
-    std::srand(78);
+    seedGameRandom(78);
     turret.update();
     ASSERT_EQ(world->nextEnemyBolt, 2);
     expectVec(world->enemyBolts[1].direction, scatterOnly);

@@ -8,11 +8,11 @@ using WaveSetTest = WorldTest;
 
 TEST_F(WaveSetTest, Level1BuildDrawsRandomNumbersInLevelOrder) {
     // 4 ships x 6 timers, 8 hull blocks x 6 turrets, then the colour blocks' start hue.
-    std::srand(555);
+    seedGameRandom(555);
     for (int i = 0; i < 4 * 6 + 8 * 6; ++i) gameRand();
     const int startHue = static_cast<int>(randUnit() * 360.0f);
     const int firstColourTurret = randomGunCooldown();
-    std::srand(555);
+    seedGameRandom(555);
     WaveSet w(1);
     for (int i = 8; i < 20; ++i) EXPECT_EQ(w.blocks[i]->hue, static_cast<float>(startHue)) << i;
     EXPECT_EQ(w.blocks[8]->turrets[0].cooldown, firstColourTurret);

@@ -20,7 +20,7 @@
 class WorldTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::srand(1234);
+        seedGameRandom(1234);
         setSoundBackend(&sounds);
         world = createWorld(WorldImages::Skip);
         resetOptions();

@@ -4,6 +4,7 @@
 // that padding never reaches the digest.
 #include <cstdint>
 
+#include "entities/game_random.h"
 #include "entities/wave_set.h"
 #include "gfx/overlay.h"
 #include "gfx/skybox.h"
@@ -84,6 +85,28 @@ inline std::uint64_t tickStateHash(const World& w, const Overlay& o) {
     const ShipModel& title = *o.titleShip;
     d.add(o.hue, o.creditScroll, o.creditScrollShown, o.menuIndex, o.titleMode, title.position, title.forward,
           title.up, title.right, title.previousFrame.forward, title.previousFrame.up);
+    d.add(fogHue, cameraMode, gameState, optFullScreen, optNebula, optInvert, optInvincible, optView, wireframe);
+    d.add(static_cast<bool>(keyUp), static_cast<bool>(keyDown), static_cast<bool>(keyLeft),
+          static_cast<bool>(keyRight), static_cast<bool>(keyFire), pressUp, pressDown, pressLeft, pressRight);
+    return d.value;
+}
+
+// What a recording checks: the step's state, the random generator's, and all
+// else a tick owns that decides what later ticks do or show, but not where the
+// last tick left things (pictures blend from those, and a tick sets them anew
+// before its commands).
+inline std::uint64_t gameStateHash(const World& w, const Overlay& o) {
+    Digest d;
+    d.value = worldStepHash(w);
+    const GameRandomState random = gameRandomState();
+    d.bytes(random.words, sizeof random.words);
+    d.add(static_cast<int>(random.front), w.glowShown, w.pitchedThisFrame);
+    for (int wall = 0; wall < Skybox::kFaceCount; ++wall) d.add(w.skybox->wallTouched[wall], w.skybox->wallLit[wall]);
+    for (const auto& c : w.waves->capitalShips) d.add(c->shown);
+    for (const auto& block : w.waves->blocks) d.bytes(block->counterImage, sizeof block->counterImage);
+    const ShipModel& title = *o.titleShip;
+    d.add(o.hue, o.creditScroll, o.creditScrollShown, o.menuIndex, o.titleMode, title.position, title.forward,
+          title.up, title.right);
     d.add(fogHue, cameraMode, gameState, optFullScreen, optNebula, optInvert, optInvincible, optView, wireframe);
     d.add(static_cast<bool>(keyUp), static_cast<bool>(keyDown), static_cast<bool>(keyLeft),
           static_cast<bool>(keyRight), static_cast<bool>(keyFire), pressUp, pressDown, pressLeft, pressRight);

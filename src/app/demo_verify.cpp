@@ -16,7 +16,7 @@ namespace {
 unsigned long long hex(std::uint64_t v) { return static_cast<unsigned long long>(v); }
 }  // namespace
 
-int loadDemo(const std::string& path, bool acceptCutShort, DemoRead& read) {
+int loadDemo(const std::string& path, DemoRead& read) {
     read = readDemoFile(path);
     const char* file = path.c_str();
     if (read.status == DemoReadStatus::Unreadable) {
@@ -32,16 +32,12 @@ int loadDemo(const std::string& path, bool acceptCutShort, DemoRead& read) {
                      hex(rulesFingerprint()));
         return kDemoUnusable;
     }
-    if (read.status == DemoReadStatus::CutShort && !acceptCutShort) {
-        std::fprintf(stderr, "veltrane: %s: %s, without its end\n", file, read.problem.c_str());
-        return kDemoCutShort;
-    }
     return kDemoMatches;
 }
 
 int verifyDemo(const std::string& path) {
     DemoRead read;
-    if (const int status = loadDemo(path, true, read); status != kDemoMatches) return status;
+    if (const int status = loadDemo(path, read); status != kDemoMatches) return status;
     const Demo& demo = read.demo;
     const char* file = path.c_str();
     createWorld(WorldImages::Skip);

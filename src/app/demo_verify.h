@@ -11,9 +11,9 @@ constexpr int kDemoCutShort = 3;
 
 // Reads a recording for --playdemo/--verifydemo/--timedemo. Prints one line
 // naming the file and the problem and answers kDemoUnusable when it cannot be
-// read or was recorded under other rules than this game's; a file cut short
-// is returned (verification says so), other options refuse it too.
-int loadDemo(const std::string& path, bool acceptCutShort, DemoRead& read);
+// read or was recorded under other rules than this game's. A file cut short
+// (a game that crashed) is taken: its ticks play up to the cut.
+int loadDemo(const std::string& path, DemoRead& read);
 
 // --verifydemo: replays the recording with no window, as fast as the steps
 // run, and prints the final hash, whether it matches and the first

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -24,14 +25,19 @@
 
 int main(int argc, char** argv) {
     // --help and --version answer before any window opens, even without a display.
-    const CommandLine line = parseCommandLine(argc, argv);
+    CommandLine line = parseCommandLine(argc, argv);
     if (const std::optional<int> status = answerCommandLine(line)) return *status;
     // Checking a recording needs no window, no display and no data.
     if (line.demo == CommandLine::Demo::Verify) return verifyDemo(line.demoPath);
     DemoRead demo;
     if (line.demo != CommandLine::Demo::None) {
-        if (const int status = loadDemo(line.demoPath, false, demo); status != kDemoMatches) return status;
+        if (const int status = loadDemo(line.demoPath, demo); status != kDemoMatches) return status;
+        if (demo.status == DemoReadStatus::CutShort) {
+            std::fprintf(stderr, "veltrane: %s: %s: playing what it holds\n", line.demoPath.c_str(), demo.problem.c_str());
+        }
     }
+    // The game works in its data folder: a recording named from here stays here.
+    if (!line.recordPath.empty()) line.recordPath = std::filesystem::absolute(line.recordPath).string();
     const DataDirChoice data = enterDataDir(line.dataDir);
     if (data.outcome == DataDirChoice::Outcome::NamedFolderLacksData) return 2;
     if (data.outcome == DataDirChoice::Outcome::NoData) {

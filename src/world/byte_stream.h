@@ -99,6 +99,8 @@ public:
     }
 
     void fail() { failed = true; }
+    // What a read past the end does, for a count that promises more than is left.
+    void runOut() { failed = ranOut = true; }
     bool ok() const { return !failed; }
     // Failed by reading past the end (a file cut short), not by a bad value.
     bool ranOutOfBytes() const { return ranOut; }

@@ -1,5 +1,7 @@
 #include "world/command_queue.h"
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "world/demo_recording.h"
@@ -38,6 +40,12 @@ void queueSpecialDown(int key) { queue(CommandKind::SpecialDown, key); }
 void queueSpecialUp(int key) { queue(CommandKind::SpecialUp, key); }
 
 void queueFireAlong(const PointerRay& ray) {
+    // A click the picture could not unproject fires along no line at all.
+    const Vec3& s = ray.start;
+    const Vec3& d = ray.direction;
+    for (float v : {s.x, s.y, s.z, d.x, d.y, d.z}) {
+        if (!std::isfinite(v)) return;
+    }
     if (liveInputShut) return;
     Command command;
     command.kind = CommandKind::FireAlong;
@@ -54,7 +62,12 @@ void applyQueuedCommands() {
     // A command may not queue another, but take the list first all the same.
     std::vector<Command> commands;
     commands.swap(queued);
-    for (const Command& command : commands) apply(command);
+    const std::size_t now = std::min(commands.size(), kMaxCommandsPerTick);
+    for (std::size_t i = 0; i < now; ++i) apply(commands[i]);
+    if (now < commands.size()) {
+        queued.insert(queued.begin(), commands.begin() + static_cast<std::ptrdiff_t>(now), commands.end());
+        return;
+    }
     commands.clear();
     if (queued.empty()) queued.swap(commands);  // keep the capacity: no allocation per tick
 }

@@ -8,6 +8,10 @@
 // none of it, so the game's course depends on the ticks alone.
 enum class CommandKind : unsigned char { KeyDown, KeyUp, SpecialDown, SpecialUp, FireAlong };
 
+// At most this many commands act in one tick; more wait for the next (a
+// stalled game's burst of input), so a recording holds every one.
+constexpr std::size_t kMaxCommandsPerTick = 1024;
+
 struct Command {
     CommandKind kind = CommandKind::KeyDown;
     int code = 0;  // the character or special key

@@ -143,10 +143,14 @@ namespace {
 enum class Step { More, Ended, Fault };
 
 Step readCommands(ByteReader& in, Demo& demo, std::vector<Command>& commands, std::string& problem) {
-    // Each command takes two bytes at least: a count beyond that is a lie.
-    const std::uint64_t count = in.count(std::min<std::uint64_t>(kMaxCommandsPerTick, in.remaining() / 2));
-    if (in.ok() && (count == 0 || demo.tickCount >= kMaxDemoTicks)) in.fail();
+    const std::uint64_t count = in.count(kMaxCommandsPerTick);
+    if (in.ok() && (count == 0 || demo.tickCount >= kMaxDemoTicks || demo.commandCount + count > kMaxDemoCommands)) {
+        in.fail();
+    }
     if (!in.ok() && !in.ranOutOfBytes()) problem = "a command count out of range";
+    // Each command takes two bytes at least: fewer left is a file cut inside the tick.
+    if (in.ok() && count * 2 > in.remaining()) in.runOut();
+    demo.commandCount += in.ok() ? count : 0;
     commands.resize(in.ok() ? static_cast<std::size_t>(count) : 0);
     for (Command& command : commands) {
         if (!readCommand(in, command, problem)) break;

@@ -30,7 +30,8 @@ constexpr std::uint32_t kDemoFormatVersion = 1;
 constexpr std::uint64_t kDemoCheckpointTicks = 1000;
 // A week of ticks: more is no recording of ours, and would replay for hours.
 constexpr std::uint64_t kMaxDemoTicks = 20ull * 60 * 60 * 24 * 7;
-constexpr std::uint64_t kMaxCommandsPerTick = 1024;
+// Commands in all: a week of busy play, and a bound on what a file can make us hold.
+constexpr std::uint64_t kMaxDemoCommands = 4'000'000;
 constexpr std::size_t kMaxDemoFileBytes = 256u << 20;
 
 enum DemoRecordType : std::uint8_t { DemoIdle = 1, DemoTick = 2, DemoCheck = 3, DemoEnd = 4, DemoTail = 5 };
@@ -60,6 +61,7 @@ struct Demo {
     std::vector<DemoCheckpoint> checkpoints;
     std::vector<Command> tail;    // applied after the last tick, before the final hash
     std::uint64_t tickCount = 0;  // ticks recorded (up to the cut, in a file cut short)
+    std::uint64_t commandCount = 0;
     bool ended = false;           // the end record was read
     std::uint64_t finalHash = 0;
 };

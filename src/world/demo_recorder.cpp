@@ -1,5 +1,9 @@
 #include "world/demo_recorder.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 
@@ -16,9 +20,15 @@ bool DemoRecorder::start(const std::string& path, bool renameAtEnd, const DemoHe
     idleTicks = 0;
     tickCommands.clear();
     pending.bytes.clear();
-    file = std::fopen(writingPath.c_str(), "wb");
+    // Two games running at once must not write one file: the one that holds
+    // the lock records, and the file is emptied only once it is held.
+    const int fd = open(writingPath.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    const bool locked = fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0;
+    if (locked && ftruncate(fd, 0) == 0) file = fdopen(fd, "wb");
     if (file == nullptr) {
-        std::fprintf(stderr, "veltrane: cannot record to %s: %s\n", writingPath.c_str(), std::strerror(errno));
+        const char* why = fd >= 0 && !locked ? "another game is recording there" : std::strerror(errno);
+        std::fprintf(stderr, "veltrane: cannot record to %s: %s\n", writingPath.c_str(), why);
+        if (fd >= 0) close(fd);
         return false;
     }
     writeDemoHeader(pending, header);
@@ -27,7 +37,7 @@ bool DemoRecorder::start(const std::string& path, bool renameAtEnd, const DemoHe
 }
 
 void DemoRecorder::addCommand(const Command& command) {
-    if (file != nullptr && tickCommands.size() < kMaxCommandsPerTick) tickCommands.push_back(command);
+    if (file != nullptr) tickCommands.push_back(command);
 }
 
 void DemoRecorder::writeTick() {

@@ -18,8 +18,9 @@ public:
     DemoRecorder& operator=(const DemoRecorder&) = delete;
     ~DemoRecorder();
 
-    // Opens `path` (or `path`.part, to be renamed to `path` at the end) and
-    // writes the header. False, with a message on stderr, when it cannot.
+    // Opens `path` (or `path`.part, to be renamed to `path` at the end), locks
+    // it and writes the header. False, with a message on stderr, when it
+    // cannot (another game holding the lock included).
     bool start(const std::string& path, bool renameAtEnd, const DemoHeader& header);
     bool recording() const { return file != nullptr; }
 
@@ -31,7 +32,10 @@ public:
         ticks += 1;
         writeTick();
         if (ticks % kDemoCheckpointTicks == 0) writeCheck(DemoCheck, stateHash());
-        if (ticks >= kMaxDemoTicks) finish(stateHash());
+        if (ticks >= kMaxDemoTicks) {
+            std::fprintf(stderr, "veltrane: %s holds a week of play: the recording ends there\n", writingPath.c_str());
+            finish(stateHash());
+        }
     }
     // Writes the end record, closes the file and renames it into place.
     void finish(std::uint64_t finalHash);

@@ -3,7 +3,9 @@
 void hsvToRgb(float h, float s, float v, float* red, float* green, float* blue) {
     if (s == 0.0f || h == -1.0f) return;
     const float hs = h * 0.016666668f;
-    const int sector = static_cast<int>(hs);
+    // Outside (-1, 7) every sector is the grey default; a NaN (from a damaged
+    // recording) must not reach the cast.
+    const int sector = hs > -1.0f && hs < 7.0f ? static_cast<int>(hs) : 6;
     const float f = hs - static_cast<float>(sector);
     const float p = v * (1.0f - s);
     const float q = v * (1.0f - s * f);

@@ -14,6 +14,7 @@
 
 #include "app/demo_verify.h"
 #include "world/demo_format.h"
+#include "world/demo_recorder.h"
 #include "world/demo_recording.h"
 #include "world/game_tick.h"
 #include "world_fixture.h"
@@ -198,6 +199,8 @@ TEST_F(DemoFile, DamagedFilesAreRefusedWithTheirReason) {
          "a check for tick 0 after tick 0"},  // it would hide every later checkpoint
         {"empty", std::vector<std::uint8_t>{}, kDemoUnusable, "not a Veltrane demo"},
         {"missing", std::nullopt, kDemoUnusable, "cannot be opened"},
+        {"cut in a tick", withRecord([](ByteWriter& out) { out.u8(DemoTick); out.varint(2); out.u8(0x10); }),
+         kDemoCutShort, "cut short after tick 0"},
         {"cut", std::vector<std::uint8_t>(good.begin(), good.end() - 1), kDemoCutShort,
          "cut short after tick 2500, without its end record; the first 2000 ticks matched"},
         {"command", writeDemo(otherCommand), kDemoDiffers, "first difference: the checkpoint after tick 2000 "},
@@ -213,6 +216,20 @@ TEST_F(DemoFile, DamagedFilesAreRefusedWithTheirReason) {
             EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << c.name << ": " << printed;
         }
     }
+}
+
+// Two games running at once: the second does not write over the first's last game.
+TEST_F(DemoFile, OneGameAtATimeRecordsIntoAFile) {
+    const std::string path = tempPath("locked");
+    files.push_back(path + ".part");
+    DemoRecorder first, second;
+    DemoHeader header;
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(first.start(path, true, header));
+    EXPECT_FALSE(second.start(path, true, header));
+    EXPECT_THAT(testing::internal::GetCapturedStderr(), HasSubstr("another game is recording there"));
+    first.finish(0);
+    EXPECT_EQ(readDemoFile(path).status, DemoReadStatus::Ok);
 }
 
 TEST_F(DemoFile, EveryRecordAndCommandSurvivesTheRoundTrip) {

@@ -65,8 +65,13 @@ int verifyDemo(const std::string& path) {
                     hex(playback.mismatchHash));
     }
     if (!demo.ended) {
-        std::printf("%s: %s, without its end record; the first %llu ticks matched\n", file, read.problem.c_str(),
-                    static_cast<unsigned long long>(playback.lastMatchedTick));
+        if (playback.lastMatchedTick == 0 && !playback.firstMismatch) {
+            std::printf("%s: %s, without its end record, before any checkpoint: nothing to check it by\n", file,
+                        read.problem.c_str());
+        } else {
+            std::printf("%s: %s, without its end record; the first %llu ticks matched\n", file, read.problem.c_str(),
+                        static_cast<unsigned long long>(playback.lastMatchedTick));
+        }
         return playback.firstMismatch ? kDemoDiffers : kDemoCutShort;
     }
     const bool matches = finalHash == demo.finalHash && !playback.firstMismatch;

@@ -7,8 +7,8 @@
 #include "world/demo_format.h"
 
 // Writes one recording as the game plays: the header when it starts, then
-// each tick's commands as the tick ends, flushed every second or so, so that
-// a game that crashes leaves all but its last moments. With a final path the file is
+// each tick's commands as the tick ends, reaching the file every second, so
+// that a game that crashes leaves all but its last second. With a final path the file is
 // written beside it and renamed into place when the recording ends, so the
 // file under that name is always a whole recording.
 class DemoRecorder {

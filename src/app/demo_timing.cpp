@@ -62,12 +62,13 @@ int timeDemo(const Demo& demo, const char* path) {
         glutSwapBuffers();
     }
     const double seconds = milliseconds(frameClockTicks() - started) / 1000.0;
-    const auto worst = work.empty() ? 0 : *std::max_element(work.begin(), work.end());
+    const auto worstAt = std::max_element(work.begin(), work.end());
+    const auto worst = work.empty() ? 0 : *worstAt;
     std::printf("%s: %zu ticks in %.2f s at %dx%d: %.1f pictures a second; frame work median %.2f ms, p99 %.2f ms, "
-                "worst %.2f ms\n",
+                "worst %.2f ms (tick %td)\n",
                 path, work.size(), seconds, viewportWidth, viewportHeight,
                 seconds > 0.0 ? static_cast<double>(work.size()) / seconds : 0.0, percentile(work, 0.5),
-                percentile(work, 0.99), milliseconds(worst));
+                percentile(work, 0.99), milliseconds(worst), worstAt - work.begin() + 1);
     // Stopped before the end (a signal, a closed window): no figures to trust.
     return playback.finished() ? kDemoMatches : 1;
 }

@@ -42,10 +42,7 @@ int timeDemo(const Demo& demo, const char* path) {
     for (int i = 0; i < 10; ++i) glutMainLoopEvent();
     finishWorldWarmUp(viewportWidth, viewportHeight);
     DemoPlayback playback;
-    if (!playback.begin(demo)) {
-        std::fprintf(stderr, "veltrane: %s: a starting state this game cannot take\n", path);
-        return kDemoUnusable;
-    }
+    if (!playback.begin(demo)) return refuseStartingState(path);
     if (gameState == 1) stopTitleMusic();
     std::vector<std::int64_t> work;
     work.reserve(static_cast<std::size_t>(demo.tickCount));

@@ -35,6 +35,11 @@ int loadDemo(const std::string& path, DemoRead& read) {
     return kDemoMatches;
 }
 
+int refuseStartingState(const std::string& path) {
+    std::fprintf(stderr, "veltrane: %s: a starting state this game cannot take\n", path.c_str());
+    return kDemoUnusable;
+}
+
 int verifyDemo(const std::string& path) {
     DemoRead read;
     if (const int status = loadDemo(path, read); status != kDemoMatches) return status;
@@ -45,10 +50,7 @@ int verifyDemo(const std::string& path) {
     resetOptions();
     resetInput();
     DemoPlayback playback;
-    if (!playback.begin(demo)) {
-        std::fprintf(stderr, "veltrane: %s: a starting state this game cannot take\n", file);
-        return kDemoUnusable;
-    }
+    if (!playback.begin(demo)) return refuseStartingState(path);
     const auto started = std::chrono::steady_clock::now();
     while (!playback.finished()) playback.playTick();
     const std::uint64_t finalHash = demo.ended ? playback.finish() : 0;

@@ -15,6 +15,9 @@ constexpr int kDemoCutShort = 3;
 // (a game that crashed) is taken: its ticks play up to the cut.
 int loadDemo(const std::string& path, DemoRead& read);
 
+// A recording whose starting state the game cannot take: says so, answers kDemoUnusable.
+int refuseStartingState(const std::string& path);
+
 // --verifydemo: replays the recording with no window, as fast as the steps
 // run, and prints the final hash, whether it matches and the first
 // checkpoint that does not. Answers the exit status.

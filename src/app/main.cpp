@@ -50,10 +50,7 @@ int main(int argc, char** argv) {
     startUp(argc, argv);
     if (line.demo == CommandLine::Demo::Time) return timeDemo(demo.demo, line.demoPath.c_str());
     if (line.demo == CommandLine::Demo::Play) {
-        if (!startDemoViewer(std::move(demo.demo))) {
-            std::fprintf(stderr, "veltrane: %s: a starting state this game cannot take\n", line.demoPath.c_str());
-            return kDemoUnusable;
-        }
+        if (!startDemoViewer(std::move(demo.demo))) return refuseStartingState(line.demoPath);
     } else {
         // Watching, checking or timing a recording records nothing.
         if (!line.recordPath.empty()) recordGamesTo(line.recordPath);

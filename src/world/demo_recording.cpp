@@ -5,7 +5,7 @@
 #include "gfx/overlay.h"
 #include "world/demo_recorder.h"
 #include "world/game_snapshot.h"
-#include "world/render_pass.h"
+#include "world/input_commands.h"
 #include "world/rules_fingerprint.h"
 #include "world/state_hash.h"
 #include "world/world.h"
@@ -19,13 +19,8 @@ bool sessionStarted = false;
 
 std::uint64_t stateHashNow() { return gameStateHash(*getWorld(), *getOverlay()); }
 
-// The same test the key handlers make: Space on the title, or 'r' once the
-// game is over or won.
 bool startsAGame(const Command& command) {
-    if (command.kind != CommandKind::KeyDown) return false;
-    if (command.code == ' ') return gameState == 0;
-    const World& world = *getWorld();
-    return command.code == 'r' && (world.gameOver || world.won);
+    return command.kind == CommandKind::KeyDown && keyStartsAGame(static_cast<unsigned char>(command.code));
 }
 
 DemoHeader headerNow() {

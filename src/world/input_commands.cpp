@@ -8,11 +8,17 @@
 #include "world/world.h"
 #include "world/world_options.h"
 
+bool keyStartsAGame(unsigned char key) {
+    const World& world = *getWorld();
+    if (key == ' ') return gameState == 0;
+    return key == 'r' && (world.gameOver || world.won);
+}
+
 void handleKeyDown(unsigned char key) {
     World* world = getWorld();
     switch (key) {
         case ' ':
-            if (gameState == 0) {
+            if (keyStartsAGame(key)) {
                 stopTitleMusic();
                 gameState = 1;
             } else if (gameState == 1) {
@@ -33,7 +39,7 @@ void handleKeyDown(unsigned char key) {
             break;
         case 'q': std::exit(0);
         case 'r':
-            if (world->gameOver || world->won) {
+            if (keyStartsAGame(key)) {
                 world->restart();
                 cameraMode = 1;
                 setView(true);

@@ -10,6 +10,9 @@ enum SpecialKey { KeyF1 = 1, KeyLeft = 100, KeyUp = 101, KeyRight = 102, KeyDown
 // arrived (tests apply them directly). They change flags, options and the
 // world; none touches the GL or the window.
 void handleKeyDown(unsigned char key);
+// Whether `key` pressed now starts a game: Space on the title, 'r' once the
+// game is over or won (recordings start just before it acts).
+bool keyStartsAGame(unsigned char key);
 void handleKeyUp(unsigned char key);
 void handleSpecialDown(int key);
 void handleSpecialUp(int key);

@@ -26,6 +26,13 @@ struct Digest {
     template <class... T> void add(const T&... v) { (one(v), ...); }
 };
 
+// The game-flow globals, the options and the input flags, as both digests below fold them.
+inline void addFlowAndInput(Digest& d) {
+    d.add(fogHue, cameraMode, gameState, optFullScreen, optNebula, optInvert, optInvincible, optView, wireframe);
+    d.add(static_cast<bool>(keyUp), static_cast<bool>(keyDown), static_cast<bool>(keyLeft),
+          static_cast<bool>(keyRight), static_cast<bool>(keyFire), pressUp, pressDown, pressLeft, pressRight);
+}
+
 // Everything a step changes: flags, the ship, every pool slot, every enemy,
 // the ring indices. (The soak's fold of it, seed 7, has a known end.)
 inline std::uint64_t worldStepHash(const World& w) {
@@ -85,9 +92,7 @@ inline std::uint64_t tickStateHash(const World& w, const Overlay& o) {
     const ShipModel& title = *o.titleShip;
     d.add(o.hue, o.creditScroll, o.creditScrollShown, o.menuIndex, o.titleMode, title.position, title.forward,
           title.up, title.right, title.previousFrame.forward, title.previousFrame.up);
-    d.add(fogHue, cameraMode, gameState, optFullScreen, optNebula, optInvert, optInvincible, optView, wireframe);
-    d.add(static_cast<bool>(keyUp), static_cast<bool>(keyDown), static_cast<bool>(keyLeft),
-          static_cast<bool>(keyRight), static_cast<bool>(keyFire), pressUp, pressDown, pressLeft, pressRight);
+    addFlowAndInput(d);
     return d.value;
 }
 
@@ -107,8 +112,6 @@ inline std::uint64_t gameStateHash(const World& w, const Overlay& o) {
     const ShipModel& title = *o.titleShip;
     d.add(o.hue, o.creditScroll, o.creditScrollShown, o.menuIndex, o.titleMode, title.position, title.forward,
           title.up, title.right);
-    d.add(fogHue, cameraMode, gameState, optFullScreen, optNebula, optInvert, optInvincible, optView, wireframe);
-    d.add(static_cast<bool>(keyUp), static_cast<bool>(keyDown), static_cast<bool>(keyLeft),
-          static_cast<bool>(keyRight), static_cast<bool>(keyFire), pressUp, pressDown, pressLeft, pressRight);
+    addFlowAndInput(d);
     return d.value;
 }

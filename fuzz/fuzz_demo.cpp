@@ -14,7 +14,7 @@ namespace {
 bool validCommands(const std::vector<Command>& commands) {
     if (commands.size() > kMaxCommandsPerTick) return false;
     for (const Command& c : commands) {
-        if (c.kind > CommandKind::FireAlong) return false;
+        if (c.kind > CommandKind::FocusLost) return false;
         if (c.source != InputSource::Keyboard && c.source != InputSource::Gamepad) return false;
     }
     return true;

@@ -9,13 +9,14 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 play_packages=(
   g++ cmake make pkg-config
   freeglut3-dev libglu1-mesa-dev libgl-dev libgl1-mesa-dri libxrandr-dev zlib1g-dev
-  libsdl2-mixer-dev libmpg123-dev libmp3lame-dev libfreetype-dev libpng-dev fonts-dejavu-core
+  libsdl2-dev libsdl2-mixer-dev libmpg123-dev libmp3lame-dev libfreetype-dev libpng-dev fonts-dejavu-core
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick sox libsox-fmt-mp3 procps
   build-essential dpkg-dev debhelper lintian desktop-file-utils appstream groff-base
+  xdg-user-dirs autopkgtest
 )
 bench_packages=(ffmpeg)
 

@@ -6,6 +6,7 @@
 #include "app/frame_loop.h"
 #include "app/input.h"
 #include "app/key_repeat_filter.h"
+#include "app/volume_keys.h"
 #include "world/command_queue.h"
 #include "platform/x11_keyboard.h"
 
@@ -24,13 +25,13 @@ void releaseKey(KeyRepeatFilter::Key key) {
 // Keys wait in the queue for the next tick. Every handler ends by asking for
 // a redisplay, whatever the key did.
 void onKeyDown(unsigned char key, int, int) {
-    if (demoViewerKey(key)) return glutPostRedisplay();
+    if (handleVolumeKey(key) || demoViewerKey(key)) return glutPostRedisplay();
     if (repeatFilter.press(physicalKeyForChar(key), {false, key})) queueKeyDown(key);
     glutPostRedisplay();
 }
 void onKeyUp(unsigned char key, int, int) {
     repeatFilter.release(physicalKeyForChar(key));
-    queueKeyUp(key);
+    if (!isVolumeKey(key)) queueKeyUp(key);
     glutPostRedisplay();
 }
 void onSpecialDown(int key, int, int) {

@@ -20,7 +20,7 @@
 #include "app/startup.h"
 #include "gfx/title_screen.h"
 #include "platform/mixer_sound_setup.h"
-#include "platform/state_dir.h"
+#include "platform/user_dirs.h"
 #include "world/demo_recording.h"
 
 int main(int argc, char** argv) {

@@ -17,9 +17,11 @@
 #include "gfx/overlay.h"
 #include "platform/heap_thresholds.h"
 #include "platform/mixer_sound_setup.h"
+#include "platform/window_identity.h"
 #include "platform/x11_keyboard.h"
 #include "state/options.h"
 #include "state/sound_cues.h"
+#include "state/sound_volume.h"
 #include "world/world.h"
 #include "world/world_options.h"
 
@@ -92,6 +94,8 @@ void startUp(int& argc, char** argv) {
     // instead of freeglut's exit from inside its event handling.
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_GLUTMAINLOOP_RETURNS);
     glutCreateWindow("Veltrane");
+    // Class, icons and process id for the desktop (remaps the window).
+    setWindowIdentity();
     viewportWidth = glutGet(GLUT_WINDOW_WIDTH);
     viewportHeight = glutGet(GLUT_WINDOW_HEIGHT);
     // A held key gives one press and one release, not X11's repeated pairs:
@@ -117,6 +121,8 @@ void startUp(int& argc, char** argv) {
     glutTimerFunc(0, warmUpBetweenTitleFrames, 0);
 
     installMixerSound();
+    // The remembered volumes reach the mixer before its first sound.
+    applySoundVolumes();
     // The game ends through exit(): release the mixer and its loader thread then.
     std::atexit(shutdownMixerSound);
     openSounds();

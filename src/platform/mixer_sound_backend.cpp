@@ -71,6 +71,7 @@ bool MixerSoundBackend::open() {
     deviceFormat.sdlFormat = format;
     // Channel 0 is the laser's; aliases get theirs as they are opened.
     Mix_AllocateChannels(kLaserChannel + 1);
+    applyChannelVolume(kLaserChannel, true);
     carrierSamples.assign(static_cast<std::size_t>(kBufferFrames * deviceFormat.channels * kBytesPerSample), 0);
     carrier = Mix_QuickLoad_RAW(carrierSamples.data(), static_cast<Uint32>(carrierSamples.size()));
     {
@@ -231,7 +232,24 @@ int MixerSoundBackend::openAlias(const SoundCommand& cmd) {
     const int channel = kLaserChannel + 1 + static_cast<int>(aliases.size());
     Mix_AllocateChannels(channel + 1);
     addSound(aliases, cmd.alias, cmd.file, *kind, channel);
+    applyChannelVolume(channel, *kind == SoundFileKind::Wave);
     return kSoundOk;
+}
+
+void MixerSoundBackend::setVolumes(int master, int music, int effects) {
+    std::lock_guard lock(stateMutex);
+    masterVolume = master;
+    musicVolume = music;
+    effectsVolume = effects;
+    if (!isOpen) return;
+    applyChannelVolume(kLaserChannel, true);
+    for (const auto& [alias, sound] : aliases) applyChannelVolume(sound.channel, sound.effect);
+}
+
+// SDL_mixer's channel volume runs from 0 to MIX_MAX_VOLUME; the levels multiply.
+void MixerSoundBackend::applyChannelVolume(int channel, bool effect) const {
+    const int level = effect ? effectsVolume : musicVolume;
+    Mix_Volume(channel, (masterVolume * level * MIX_MAX_VOLUME + 5000) / 10000);
 }
 
 int MixerSoundBackend::playAlias(const SoundCommand& cmd) {

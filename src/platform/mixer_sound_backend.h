@@ -55,6 +55,8 @@ public:
     // The first shot of a file queues its load ahead of everything else and
     // sounds once it is loaded; later shots play from memory.
     void playLaser(const std::string& fileName) override;
+    // Each channel plays at master x its own level (music or effects).
+    void setVolumes(int master, int music, int effects) override;
 
     // The mixer channel an open alias plays on; -1 if the alias is not open.
     int aliasChannel(const std::string& alias) const;
@@ -95,6 +97,7 @@ private:
     void startEarlyLoop(Sound& sound, const SoundDecoder& decoder);
     void endEarlyLoop(Sound& sound);
     int openAlias(const SoundCommand& cmd);
+    void applyChannelVolume(int channel, bool effect) const;
     int playAlias(const SoundCommand& cmd);
     int stopAlias(const SoundCommand& cmd);
     Sound* mostUrgentLoad() const;
@@ -102,6 +105,9 @@ private:
     void runLoader();
 
     bool isOpen = false;  // changed only by open() and close(), on the owner's thread
+    int masterVolume = 100;  // percent, guarded by stateMutex like the levels
+    int musicVolume = 100;
+    int effectsVolume = 100;
     PcmFormat deviceFormat;
     std::vector<std::uint8_t> carrierSamples;  // silence
     Mix_Chunk* carrier = nullptr;

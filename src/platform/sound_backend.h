@@ -12,6 +12,9 @@ public:
     virtual int command(const std::string& text) = 0;
     // Plays a WAV file by name, cutting off the previous laser shot.
     virtual void playLaser(const std::string& fileName) = 0;
+    // Levels in percent: the master volume scales both the music (the MP3
+    // aliases) and the effects (the WAV aliases and the laser).
+    virtual void setVolumes(int /*master*/, int /*music*/, int /*effects*/) {}
 };
 
 // Result codes of SoundBackend::command. The game ignores them; tests and

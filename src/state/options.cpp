@@ -7,6 +7,10 @@ bool optInvert = false;
 bool optInvincible = false;
 bool optView = true;
 
+namespace {
+unsigned long choicesMade = 0;
+}  // namespace
+
 void setFullScreen(bool flag) { optFullScreen = flag; }
 
 void setNebula(bool flag) { optNebula = flag; }
@@ -14,3 +18,7 @@ void setNebula(bool flag) { optNebula = flag; }
 void toggleInvert() { optInvert = !optInvert; }
 
 void setView(bool cockpit) { optView = cockpit; }
+
+void noteOptionChosen() { choicesMade += 1; }
+
+unsigned long optionChoicesMade() { return choicesMade; }

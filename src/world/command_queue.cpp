@@ -30,6 +30,7 @@ void apply(const Command& command) {
         case CommandKind::SpecialDown: handleSpecialDown(command.code); break;
         case CommandKind::SpecialUp: handleSpecialUp(command.code); break;
         case CommandKind::FireAlong: fireAlongRay(command.ray); break;
+        case CommandKind::FocusLost: handleFocusLost(); break;
     }
 }
 }  // namespace
@@ -38,6 +39,7 @@ void queueKeyDown(unsigned char key) { queue(CommandKind::KeyDown, key); }
 void queueKeyUp(unsigned char key) { queue(CommandKind::KeyUp, key); }
 void queueSpecialDown(int key) { queue(CommandKind::SpecialDown, key); }
 void queueSpecialUp(int key) { queue(CommandKind::SpecialUp, key); }
+void queueFocusLost() { queue(CommandKind::FocusLost, 0); }
 
 void queueFireAlong(const PointerRay& ray) {
     // A click the picture could not unproject fires along no line at all.

@@ -6,7 +6,8 @@
 // Input that changes the game waits here, in the order it arrived, for the
 // next tick to apply it before its controls. Pictures drawn in between see
 // none of it, so the game's course depends on the ticks alone.
-enum class CommandKind : unsigned char { KeyDown, KeyUp, SpecialDown, SpecialUp, FireAlong };
+// FocusLost: the window lost the keyboard focus (a running game pauses).
+enum class CommandKind : unsigned char { KeyDown, KeyUp, SpecialDown, SpecialUp, FireAlong, FocusLost };
 
 // At most this many commands act in one tick; more wait for the next (a
 // stalled game's burst of input), so a recording holds every one.
@@ -26,6 +27,7 @@ void queueKeyUp(unsigned char key);
 void queueSpecialDown(int key);
 void queueSpecialUp(int key);
 void queueFireAlong(const PointerRay& ray);
+void queueFocusLost();
 void shutOutLiveInput(bool shut);
 // Queues a command as it stands, whatever the live input does (a replay).
 void queueCommand(const Command& command);

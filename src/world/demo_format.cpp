@@ -29,7 +29,7 @@ bool readCommand(ByteReader& in, Command& command, std::string& problem) {
     const unsigned kind = tag & 0x0F;
     const unsigned source = tag >> 4;
     if (!in.ok()) return false;
-    if (kind > static_cast<unsigned>(CommandKind::FireAlong) ||
+    if (kind > static_cast<unsigned>(CommandKind::FocusLost) ||
         (source != static_cast<unsigned>(InputSource::Keyboard) && source != static_cast<unsigned>(InputSource::Gamepad))) {
         problem = "unknown command";
         in.fail();
@@ -63,9 +63,9 @@ bool readHeader(ByteReader& in, DemoHeader& header, std::string& problem) {
         return false;
     }
     header.formatVersion = in.u32();
-    if (in.ok() && header.formatVersion != kDemoFormatVersion) {
-        problem = "demo format version " + std::to_string(header.formatVersion) + ", this game reads version " +
-                  std::to_string(kDemoFormatVersion);
+    if (in.ok() && (header.formatVersion < kOldestDemoFormatVersion || header.formatVersion > kDemoFormatVersion)) {
+        problem = "demo format version " + std::to_string(header.formatVersion) + ", this game reads versions " +
+                  std::to_string(kOldestDemoFormatVersion) + " to " + std::to_string(kDemoFormatVersion);
         return false;
     }
     header.gameVersion = in.text(kMaxVersionText);

@@ -26,7 +26,10 @@
 #include "world/command_queue.h"
 
 constexpr char kDemoMagic[8] = {'V', 'E', 'L', 'T', 'D', 'E', 'M', 'O'};
-constexpr std::uint32_t kDemoFormatVersion = 1;
+// Version 2 added the focus-loss command; a version 1 file is a version 2
+// file without it, so both are read.
+constexpr std::uint32_t kDemoFormatVersion = 2;
+constexpr std::uint32_t kOldestDemoFormatVersion = 1;
 constexpr std::uint64_t kDemoCheckpointTicks = 1000;
 // A week of ticks: more is no recording of ours, and would replay for hours.
 constexpr std::uint64_t kMaxDemoTicks = 20ull * 60 * 60 * 24 * 7;

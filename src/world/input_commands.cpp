@@ -47,6 +47,8 @@ void handleKeyDown(unsigned char key) {
             break;
         default: break;
     }
+    // The player's own choice of a remembered option (a restart's view is the rules').
+    if (key == '2' || key == '3' || key == 'c' || key == 'f') noteOptionChosen();
 }
 
 void handleKeyUp(unsigned char key) {
@@ -79,13 +81,21 @@ void handleSpecialDown(int key) {
 
 void handleSpecialUp(int key) {
     switch (key) {
-        case KeyF1: setFullScreen(!optFullScreen); break;
+        case KeyF1:
+            setFullScreen(!optFullScreen);
+            noteOptionChosen();
+            break;
         case KeyLeft: keyLeft = false; break;
         case KeyRight: keyRight = false; break;
         case KeyUp: (optInvert ? keyDown : keyUp) = false; break;
         case KeyDown: (optInvert ? keyUp : keyDown) = false; break;
         default: break;
     }
+}
+
+void handleFocusLost() {
+    World& world = *getWorld();
+    if (gameState == 1 && !world.paused && !world.gameOver && !world.won) world.togglePause();
 }
 
 bool fireAlongRay(const PointerRay& ray) {

@@ -16,6 +16,9 @@ bool keyStartsAGame(unsigned char key);
 void handleKeyUp(unsigned char key);
 void handleSpecialDown(int key);
 void handleSpecialUp(int key);
+// The window lost the keyboard focus: a running game pauses and shows its
+// menu, as 'p' does; a paused, won or lost game and the title stay as they are.
+void handleFocusLost();
 
 // A click of the left button turned into a line through the picture on screen
 // at the moment of the click: from the near plane under the pointer, towards

@@ -42,6 +42,9 @@ void navigateMenu(Overlay& overlay, bool upPressed, bool downPressed, bool right
                 default: break;
             }
         }
+        // Invincibility is not a remembered option.
+        constexpr int kInvincibleItem = 3;
+        if ((leftPressed || rightPressed) && menuIndex != kInvincibleItem) noteOptionChosen();
     }
     // The title flag is the one the previous tick stored.
     if (overlay.titleMode) {

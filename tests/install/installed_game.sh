@@ -1,12 +1,14 @@
 # Checks shared by the install and package tests, on a game laid out as
 # installed under <root>/usr. Source with `root`, `work` (a scratch folder) and
 # `shot_dir` set; this brings in the end-to-end helpers (X server, screenshots).
-mkdir -p "$work/elsewhere" "$root/usr/games"
-set -- "$root/usr/games/veltrane" "$work/elsewhere" "$shot_dir"
+# Another layout names its folders below <root> in `games_dir` and `data_subdir`.
+games_dir="${games_dir:-usr/games}" data_subdir="${data_subdir:-usr/share/games/veltrane}"
+mkdir -p "$work/elsewhere" "$root/$games_dir"
+set -- "$root/$games_dir/veltrane" "$work/elsewhere" "$shot_dir"
 # shellcheck source=../e2e/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
 trap 'cleanup; rm -rf "$work"' EXIT
-installed_data="$root/usr/share/games/veltrane"
+installed_data="$root/$data_subdir"
 
 # The desktop entry, the metainfo and the manual page pass their own validators; the icons have their sizes.
 check_desktop_files() {

@@ -17,8 +17,8 @@ expected=$(printf '%s\n' usr/games/veltrane usr/share/applications/veltrane.desk
   usr/share/man/man6/veltrane.6 usr/share/metainfo/io.github.veltrane.veltrane.metainfo.xml)
 installed=$(cd "$root" && find . -type f ! -path './usr/share/games/veltrane/*' | sed 's|^\./||' | LC_ALL=C sort)
 [ "$installed" = "$expected" ] || mark_failed "installed files differ: $(diff <(echo "$expected") <(echo "$installed") | grep '^[<>]' | tr '\n' ' ')"
-# The data folder holds every file the build generated.
-generated=$(cd "$build_dir/data" && ls | grep -E '\.(ppm|bmp|wav|mp3)$')
+# The data folder holds every file the build generated, the window icons too.
+generated=$(cd "$build_dir/data" && ls | grep -E '\.(ppm|bmp|wav|mp3)$|^icon(16|32|48|64)\.png$')
 [ "$(ls "$installed_data")" = "$generated" ] || mark_failed "the installed data differs from the build's data folder"
 
 check_desktop_files

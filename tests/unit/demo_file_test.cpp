@@ -188,7 +188,7 @@ TEST_F(DemoFile, DamagedFilesAreRefusedWithTheirReason) {
     };
     const Case cases[] = {
         {"magic", patched(0, 'X'), kDemoUnusable, "not a Veltrane demo"},
-        {"format", patched(8, 2), kDemoUnusable, "demo format version 2, this game reads version 1"},
+        {"format", patched(8, 3), kDemoUnusable, "demo format version 3, this game reads versions 1 to 2"},
         {"rules", writeDemo(otherRules), kDemoUnusable,
          std::string("by Veltrane 0.9.1 under other rules .*; this is Veltrane ") + gameVersion() + " "},
         {"idle", withRecord([](ByteWriter& out) { writeDemoIdle(out, kMaxDemoTicks + 1); }), kDemoUnusable,
@@ -247,7 +247,7 @@ TEST_F(DemoFile, EveryRecordAndCommandSurvivesTheRoundTrip) {
                       {4, {command(CommandKind::SpecialDown, KeyLeft), command(CommandKind::SpecialUp, KeyF1, pad), ray}},
                       {1200, {ray}}};
     demo.checkpoints = {{1000, 0xfeedfacecafebeefull}, {1200, 42}};
-    demo.tail = {command(CommandKind::KeyDown, 'r'), ray};
+    demo.tail = {command(CommandKind::FocusLost, 0), command(CommandKind::KeyDown, 'r'), ray};
     const std::vector<std::uint8_t> bytes = writeDemo(demo);
     const DemoRead read = parseDemo(bytes.data(), bytes.size());
     ASSERT_EQ(read.status, DemoReadStatus::Ok) << read.problem;

@@ -15,10 +15,12 @@
 #include <string>
 #include <thread>
 
+#include "app/volume_keys.h"
 #include "platform/load_urgency.h"
 #include "platform/mixer_sound_backend.h"
 #include "platform/mixer_sound_setup.h"
 #include "state/sound_cues.h"
+#include "state/sound_volume.h"
 
 namespace fs = std::filesystem;
 
@@ -176,4 +178,57 @@ TEST_F(MixerSoundBackendTest, ALoopWhoseTagLiesShortPlaysOnIntoTheWholeSound) {
     backend.waitForLoads();
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     EXPECT_TRUE(playing("lying.mp3"));
+}
+
+// The volume keys reach what the mixer plays: SDL's disk driver writes the
+// mixed stream to a file, and the tone's peak there follows each step.
+TEST(VolumeKeys, StepWhatTheMixerPlays) {
+    const fs::path dir = fs::temp_directory_path() / ("veltrane_volume_" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    const fs::path stream = dir / "stream.raw";
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", stream.c_str(), 1);
+    writeTone(dir / "tone.wav", 0.5);
+    MixerSoundBackend backend;
+    ASSERT_TRUE(backend.open());
+    setSoundBackend(&backend);
+    setSoundVolumes({});
+    backend.command("open " + (dir / "tone.wav").string() + " type waveaudio alias tone.wav");
+    backend.command("play tone.wav repeat from 0");
+    backend.waitForLoads();
+    // The loudest sample of the latest tenth of a second, awaited until it is
+    // the one expected or five seconds pass (a loaded machine mixes late).
+    const auto peakOf = [&](double expected) {
+        double peak = 0.0;
+        for (const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+             std::chrono::steady_clock::now() < deadline;) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            std::ifstream in(stream, std::ios::binary);
+            in.seekg(-17640, std::ios::end);
+            int loudest = 0;
+            for (std::int16_t sample = 0; in.read(reinterpret_cast<char*>(&sample), 2);) loudest = std::max(loudest, std::abs(int{sample}));
+            peak = loudest;
+            if (std::abs(peak - expected) < 80.0) break;
+        }
+        return peak;
+    };
+    constexpr double kFull = 8000.0;  // the tone's own peak
+    ASSERT_EQ(peakOf(kFull), kFull);
+    EXPECT_TRUE(handleVolumeKey('-'));
+    EXPECT_EQ(soundVolumes().master, 90);
+    EXPECT_NEAR(peakOf(0.9 * kFull) / kFull, 0.9, 0.01);
+    handleVolumeKey('-');
+    EXPECT_NEAR(peakOf(0.8 * kFull) / kFull, 0.8, 0.01);
+    handleVolumeKey('=');
+    handleVolumeKey('+');
+    EXPECT_EQ(peakOf(kFull), kFull) << "back up by two steps";
+    // The effects level scales the WAV aliases; the music's leaves them.
+    setSoundVolumes({.master = 100, .music = 20, .effects = 50});
+    EXPECT_NEAR(peakOf(0.5 * kFull) / kFull, 0.5, 0.01);
+    EXPECT_FALSE(handleVolumeKey('x'));
+    setSoundVolumes({});
+    setSoundBackend(nullptr);
+    backend.close();
+    unsetenv("SDL_DISKAUDIOFILE");
+    fs::remove_all(dir);
 }

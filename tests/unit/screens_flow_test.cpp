@@ -89,3 +89,39 @@ TEST_F(ScreensFlow, HudStateKeepsTheCursorWhilePausedAndResetsItOnceRunning) {
 }
 
 }  // namespace
+
+TEST_F(ScreensFlow, FocusLossPausesOnlyARunningGame) {
+    handleFocusLost();
+    EXPECT_TRUE(world->paused) << "running";
+    handleFocusLost();
+    EXPECT_TRUE(world->paused) << "a paused game stays paused";
+    world->paused = false;
+    world->won = true;
+    handleFocusLost();
+    EXPECT_FALSE(world->paused) << "won";
+    world->won = false;
+    world->gameOver = true;
+    handleFocusLost();
+    EXPECT_FALSE(world->paused) << "game over";
+    world->gameOver = false;
+    gameState = 0;
+    handleFocusLost();
+    EXPECT_FALSE(world->paused) << "title";
+}
+
+TEST_F(ScreensFlow, OnlyThePlayersOwnOptionChangesCountAsChoices) {
+    const unsigned long before = optionChoicesMade();
+    for (unsigned char key : {'f', 'c', '2', '3'}) handleKeyDown(key);
+    handleSpecialUp(KeyF1);
+    EXPECT_EQ(optionChoicesMade(), before + 5);
+    handleKeyDown('i');
+    world->gameOver = true;
+    handleKeyDown('r');  // the restart's cockpit view is the rules'
+    EXPECT_TRUE(optView);
+    EXPECT_EQ(optionChoicesMade(), before + 5);
+    handleKeyDown('p');
+    press("l");
+    press("ddd");
+    press("l");  // invincibility
+    EXPECT_EQ(optionChoicesMade(), before + 6);
+}

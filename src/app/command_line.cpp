@@ -20,7 +20,8 @@ constexpr GlutOption kGlutOptions[] = {
 
 constexpr const char* kUsage =
     "Usage: veltrane [--help | --version] [--data-dir DIR] [--fps N]\n"
-    "                [--classic-frames] [--seed N] [--record FILE]\n"
+    "                [--classic-frames] [--fullscreen | --windowed] [--mute]\n"
+    "                [--seed N] [--record FILE]\n"
     "                [--playdemo FILE | --verifydemo FILE | --timedemo FILE]\n"
     "                [X options]\n"
     "A 3D space shooter: fly through a star-field arena and destroy four capital\n"
@@ -36,6 +37,13 @@ constexpr const char* kUsage =
     "               the pictures follow the display\n"
     "  --classic-frames\n"
     "               draw one picture per game step, 20 a second, unsmoothed\n"
+    "  --fullscreen, --windowed\n"
+    "               start in full screen, or in a window\n"
+    "  --mute       play without sound (the volume keys bring it back)\n"
+    "               --fps, --classic-frames, --fullscreen, --windowed and\n"
+    "               --mute hold for this run: the remembered settings\n"
+    "               (~/.config/veltrane/veltrane.conf) keep their own values\n"
+    "               unless you then change that option in the game\n"
     "  --seed N     start the random numbers from seed N (0 to 4294967295)\n"
     "  --record FILE\n"
     "               record every game played, from the first one's start to\n"
@@ -129,6 +137,16 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
         }
         if (std::strcmp(argument, "--classic-frames") == 0) {
             line.classicFrames = true;
+            continue;
+        }
+        if (std::strcmp(argument, "--mute") == 0) {
+            line.mute = true;
+            continue;
+        }
+        if (std::strcmp(argument, "--fullscreen") == 0 || std::strcmp(argument, "--windowed") == 0) {
+            const bool fullScreen = argument[2] == 'f';
+            if (line.fullScreen && *line.fullScreen != fullScreen) return answer(CommandLine::Action::Reject, argument);
+            line.fullScreen = fullScreen;
             continue;
         }
         const std::size_t fpsLength = std::strlen(kFpsOption);

@@ -15,6 +15,10 @@ struct CommandLine {
     // the pictures follow the display.
     std::optional<int> fps;
     bool classicFrames = false;  // --classic-frames: one picture per game step
+    // --fullscreen or --windowed, and --mute (no sound): for this run, over
+    // the remembered settings.
+    std::optional<bool> fullScreen;
+    bool mute = false;
     std::optional<unsigned> seed;  // --seed N: the random generator's seed
     std::string recordPath;        // --record FILE
     // --playdemo, --verifydemo or --timedemo FILE (one of them at most).

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/frame_loop.h"
+#include "app/remembered_settings.h"
 #include "gfx/overlay.h"
 #include "state/sound_cues.h"
 #include "world/command_queue.h"
@@ -74,6 +75,8 @@ bool demoViewerSpecialKey(int key) {
 bool runNextTick() {
     if (!viewer) {
         runTick();
+        // What outlasts the run: the player's choices of settings.
+        saveSettingsIfChosen();
         return true;
     }
     if (viewer->frozen) return false;

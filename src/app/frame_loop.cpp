@@ -12,8 +12,11 @@
 #include "app/gamepads.h"
 #include "app/glut_callbacks.h"
 #include "app/quit_signals.h"
+#include "app/remembered_settings.h"
+#include "app/screenshot.h"
 #include "app/window_focus.h"
 #include "state/options.h"
+#include "world/command_queue.h"
 #include "world/game_tick.h"
 
 int viewportWidth = kDefaultWindowSize;
@@ -61,6 +64,9 @@ float heldFraction = 1.0f;
 void pollInput() {
     releaseKeysLetGo();
     pollWindowFocus();
+    // Losing the focus pauses a running game (a setting): a command like any
+    // other, so a recording holds the pause where it came.
+    if (windowLostFocus() && pauseOnFocusLoss()) queueFocusLost();
     pollGamepads(windowHasFocus());
 }
 }  // namespace
@@ -80,6 +86,7 @@ void displayClassicFrame() {
     // comes before its first picture.
     if (gameState == 1) finishWorldWarmUp(viewportWidth, viewportHeight);
     drawPicture(1.0f);
+    takeRequestedScreenshot(viewportWidth, viewportHeight);
     // The frame's work includes the GL's: a software renderer draws when flushed.
     glFinish();
     const std::int64_t end = frameClockTicks();
@@ -105,6 +112,7 @@ void displaySmoothFrame() {
     // A stopped playback holds its picture where it stopped.
     if (!demoViewerFrozen()) heldFraction = pacer.fraction(frameClockTicks());
     drawPicture(heldFraction);
+    takeRequestedScreenshot(viewportWidth, viewportHeight);
     glFinish();
     const std::int64_t end = frameClockTicks();
     lastFrameWorkNs = end - start;

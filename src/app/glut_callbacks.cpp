@@ -6,6 +6,7 @@
 #include "app/frame_loop.h"
 #include "app/input.h"
 #include "app/key_repeat_filter.h"
+#include "app/screenshot.h"
 #include "app/volume_keys.h"
 #include "world/command_queue.h"
 #include "platform/x11_keyboard.h"
@@ -35,11 +36,17 @@ void onKeyUp(unsigned char key, int, int) {
     glutPostRedisplay();
 }
 void onSpecialDown(int key, int, int) {
+    // F12 belongs to the window, not the game: in play and in playback alike.
+    if (key == GLUT_KEY_F12) {
+        requestScreenshot();
+        return glutPostRedisplay();
+    }
     if (demoViewerSpecialKey(key)) return glutPostRedisplay();
     if (repeatFilter.press(physicalKeyForSpecial(key), {true, key})) queueSpecialDown(key);
     glutPostRedisplay();
 }
 void onSpecialUp(int key, int, int) {
+    if (key == GLUT_KEY_F12) return glutPostRedisplay();
     repeatFilter.release(physicalKeyForSpecial(key));
     queueSpecialUp(key);
     glutPostRedisplay();

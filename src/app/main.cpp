@@ -17,6 +17,7 @@
 #include "app/display_pacing.h"
 #include "app/frame_loop.h"
 #include "app/quit_signals.h"
+#include "app/remembered_settings.h"
 #include "app/startup.h"
 #include "gfx/title_screen.h"
 #include "platform/mixer_sound_setup.h"
@@ -47,6 +48,8 @@ int main(int argc, char** argv) {
         setTitleNotice(notice);
     }
     if (line.seed) useSeed(*line.seed);
+    // Before start-up: the mixer's first sound has the remembered volumes.
+    loadRememberedSettings(line);
     startUp(argc, argv);
     if (line.demo == CommandLine::Demo::Time) return timeDemo(demo.demo, line.demoPath.c_str());
     if (line.demo == CommandLine::Demo::Play) {
@@ -58,9 +61,11 @@ int main(int argc, char** argv) {
         // Ends them on every way out: q's exit, a closed window, a signal.
         std::atexit(finishRecordings);
     }
-    useClassicFrames(line.classicFrames);
-    if (!line.classicFrames) {
-        const DisplayPacing pacing = chooseDisplayPacing(line.fps);
+    // The pictures as remembered, or as the command line asks for this run.
+    const Settings settings = startingSettings();
+    useClassicFrames(settings.classicFrames);
+    if (!settings.classicFrames) {
+        const DisplayPacing pacing = chooseDisplayPacing(settings.fps);
         useSmoothPacing(pacing.picturePeriodNs);
         if (std::getenv("VELTRANE_SHOW_PACING") != nullptr) std::fprintf(stderr, "veltrane: %s\n", pacing.description.c_str());
     }
@@ -70,6 +75,7 @@ int main(int argc, char** argv) {
     if (signalNumber == 0) return 0;  // the exit handler start-up registered releases the sound
     // The game then ends by that signal, so the shell that started it knows.
     finishRecordings();
+    finishSavingSettings();
     shutdownMixerSound();
     endBySignal(signalNumber);
 }

@@ -12,9 +12,11 @@
 #include "app/gamepads.h"
 #include "app/glut_callbacks.h"
 #include "app/quit_signals.h"
+#include "app/remembered_settings.h"
 #include "app/window_focus.h"
 #include "entities/game_random.h"
 #include "gfx/overlay.h"
+#include "platform/background_jobs.h"
 #include "platform/heap_thresholds.h"
 #include "platform/mixer_sound_setup.h"
 #include "platform/window_identity.h"
@@ -113,6 +115,8 @@ void startUp(int& argc, char** argv) {
     world->loadTextures();
 
     resetOptions();
+    // The remembered settings over the defaults (the first frame sizes the window).
+    applyRememberedOptions();
     fullScreenApplied = false;
 
     createOverlay()->loadTextures();
@@ -125,6 +129,8 @@ void startUp(int& argc, char** argv) {
     applySoundVolumes();
     // The game ends through exit(): release the mixer and its loader thread then.
     std::atexit(shutdownMixerSound);
+    // Files still being written in the background (settings, screenshots) reach the disk.
+    std::atexit(finishBackgroundJobs);
     openSounds();
     sendSoundCommand("play title.mp3 repeat from 0");
     // Silent without a controller or without joystick support.

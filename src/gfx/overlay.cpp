@@ -1,5 +1,7 @@
 #include "gfx/overlay.h"
 
+#include "gfx/notice_line.h"
+
 
 namespace {
 std::unique_ptr<Overlay> theOverlay;
@@ -26,4 +28,5 @@ void Overlay::drawOverlay(int width, int height, const OverlayPicture& picture) 
     } else {
         drawHud(width, height, picture);
     }
+    drawNoticeLine(width, height);
 }

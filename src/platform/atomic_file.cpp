@@ -1,11 +1,14 @@
 #include "platform/atomic_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -27,6 +30,33 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// The temporary files of `path`: hidden, beside it, named after it, so
+// none can be mistaken for a file of the player's.
+std::string temporaryPrefix(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return "." + path.substr(slash == std::string::npos ? 0 : slash + 1) + ".tmp-";
+}
+
+// A writer killed between creating its temporary file and the rename leaves
+// the file behind; the next write takes away those a minute old or more
+// (younger ones may belong to another game writing just now).
+void removeStaleTemporaries(const std::string& path) {
+    const std::string folder = folderOf(path);
+    const std::string prefix = temporaryPrefix(path);
+    constexpr std::size_t kSuffixLength = 6;  // mkstemp's XXXXXX
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr) return;
+    const time_t now = time(nullptr);
+    while (const dirent* entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() != prefix.size() + kSuffixLength || name.compare(0, prefix.size(), prefix) != 0) continue;
+        struct stat info {};
+        const std::string stale = folder + "/" + name;
+        if (lstat(stale.c_str(), &info) == 0 && S_ISREG(info.st_mode) && now - info.st_mtime >= 60) unlink(stale.c_str());
+    }
+    closedir(dir);
+}
+
 bool fail(std::string& error, const std::string& what, const std::string& path) {
     error = what + " " + path + ": " + std::strerror(errno);
     return false;
@@ -34,8 +64,9 @@ bool fail(std::string& error, const std::string& what, const std::string& path) 
 }  // namespace
 
 bool replaceFileAtomically(const std::string& path, std::string_view contents, std::string& error) {
+    removeStaleTemporaries(path);
     // mkstemp names the temporary file uniquely, so two writers never share one.
-    std::string temporary = path + ".XXXXXX";
+    std::string temporary = folderOf(path) + "/" + temporaryPrefix(path) + "XXXXXX";
     std::vector<char> name(temporary.begin(), temporary.end());
     name.push_back('\0');
     const int fd = mkostemp(name.data(), O_CLOEXEC);

@@ -8,6 +8,25 @@ mkdir -p "$shot_dir"
 e2e_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 end_report="$shot_dir/ended.$$"
 
+# The game's settings, records and recordings live under the shot folder, a
+# fresh home for each script: the real home's are never read or written.
+e2e_home="$shot_dir/home.$(basename "$0" .sh)"
+rm -rf "$e2e_home"
+export XDG_CONFIG_HOME="$e2e_home/config" XDG_DATA_HOME="$e2e_home/data" XDG_STATE_HOME="$e2e_home/state"
+# write_settings [lines...]: the settings file the next game starts with
+# (under the XDG_CONFIG_HOME of the moment); without lines, none at all.
+write_settings() {
+  local file="$XDG_CONFIG_HOME/veltrane/veltrane.conf"
+  rm -f "$file"
+  [ "$#" -eq 0 ] && return
+  mkdir -p "${file%/*}"
+  printf '%s\n' "$@" >"$file"
+}
+# focus_setting on|off: whether losing the keyboard focus pauses the game.
+# Off unless a test says otherwise: tests drive the game beside other windows.
+focus_setting() { write_settings "pause_on_focus_loss = $1"; }
+focus_setting off
+
 e2e_pids=()
 cleanup() { kill "${e2e_pids[@]}" 2>/dev/null || true; wait 2>/dev/null || true; }
 trap 'cleanup; rm -f "$end_report"*' EXIT

@@ -15,7 +15,7 @@ TEST(CommandLine, GlutOptionsPassThroughAndTheFirstBadArgumentIsNamed) {
         {{"-display", "--bogus"}, Action::Play, "", false, ""},
         {{"-display", ":1", "--version"}, Action::ShowVersion, "", false, ""},
         {{"-sync", "--help"}, Action::ShowHelp, "", false, ""},
-        {{"-sync", "--fullscreen", "-x"}, Action::Reject, "--fullscreen", false, ""},
+        {{"-sync", "--full-screen", "-x"}, Action::Reject, "--full-screen", false, ""},
         {{"-displayx", ":1"}, Action::Reject, "-displayx", false, ""},
         {{"-geometry"}, Action::Reject, "-geometry", true, ""},
         {{"--data-dir", "/opt/mod", "-geometry", "640x400"}, Action::Play, "", false, "/opt/mod"},

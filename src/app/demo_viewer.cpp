@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/frame_loop.h"
+#include "app/records_keeper.h"
 #include "app/remembered_settings.h"
 #include "gfx/overlay.h"
 #include "state/sound_cues.h"
@@ -75,8 +76,10 @@ bool demoViewerSpecialKey(int key) {
 bool runNextTick() {
     if (!viewer) {
         runTick();
-        // What outlasts the run: the player's choices of settings.
+        // What outlasts the run: the player's choices of settings, and the
+        // records of a game that ended.
         saveSettingsIfChosen();
+        keepRecordsOfEndedGames();
         return true;
     }
     if (viewer->frozen) return false;

@@ -17,6 +17,7 @@
 #include "app/display_pacing.h"
 #include "app/frame_loop.h"
 #include "app/quit_signals.h"
+#include "app/records_keeper.h"
 #include "app/remembered_settings.h"
 #include "app/startup.h"
 #include "gfx/title_screen.h"
@@ -58,6 +59,8 @@ int main(int argc, char** argv) {
         // Watching, checking or timing a recording records nothing.
         if (!line.recordPath.empty()) recordGamesTo(line.recordPath);
         if (const std::string stateDir = gameStateDir(); !stateDir.empty()) recordLastGameTo(stateDir + "/last-game.vdemo");
+        // The player's records: only live play reads them, and only it adds to them.
+        loadRecords();
         // Ends them on every way out: q's exit, a closed window, a signal.
         std::atexit(finishRecordings);
     }

@@ -5,6 +5,7 @@
 #include "gfx/bitmap_text.h"
 #include "gfx/hud.h"
 #include "gfx/overlay.h"
+#include "gfx/record_lines.h"
 #include "state/input_flags.h"
 #include "world/world.h"
 
@@ -112,6 +113,8 @@ void Overlay::drawHud(int width, int height, const OverlayPicture& picture) cons
         drawBitmapText(midX - 66.0f, midY - 20.0f, 0.0f, smallFont(), kRestartText);
         drawCredits(*this, width, height);
     }
+    // Not over the pause menu, which the win screen may show.
+    if ((world.won || world.isGameOver()) && !picture.pauseMenu) drawRecordNewsLine(width, height, world.won);
     drawHealthBar(*world.player, height);
     if (picture.crossHair) drawCrossHair();
 }

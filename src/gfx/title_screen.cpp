@@ -10,6 +10,7 @@
 #include "gfx/bitmap_text.h"
 #include "gfx/hud.h"
 #include "gfx/overlay.h"
+#include "gfx/record_lines.h"
 #include "gfx/texture_upload.h"
 #include "world/hsv_to_rgb.h"
 
@@ -152,6 +153,7 @@ void Overlay::drawTitle(int width, int height, float fraction) const {
     glColor3f(red, green, blue);
     drawBitmapText(static_cast<float>(width / 2 - 99), static_cast<float>(height / 2) + 0.4f * height,
                    100.0f, largeFont(), "Press 'Spacebar' to begin");
+    drawTitleRecordsLine(width, height);
 
     // The title image is added over the scene: its black leaves the scene as it is.
     glEnable(GL_TEXTURE_2D);

@@ -5,6 +5,7 @@
 #include "state/options.h"
 #include "world/command_queue.h"
 #include "world/demo_recording.h"
+#include "world/game_tally.h"
 #include "world/overlay_step.h"
 #include "world/render_pass.h"
 #include "world/world.h"
@@ -30,6 +31,8 @@ void runTick() {
     clearPresses();
     ticks += 1;
     noteTickEnded();
+    // Outside the rules: it only watches for games that begin and end.
+    tallyTick();
 }
 
 long long ticksRun() { return ticks; }

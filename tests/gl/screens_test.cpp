@@ -9,6 +9,7 @@
 #include "gfx/overlay.h"
 #include "state/input_flags.h"
 #include "state/options.h"
+#include "state/record_news.h"
 #include "world/overlay_step.h"
 #include "world/world.h"
 #include "world/world_options.h"
@@ -90,12 +91,15 @@ protected:
 
     // The HUD of a 640 x 480 window in feedback mode: where each glyph starts and the box
     // (left, bottom, right, top) of each polygon, in window pixels (y up) rounded to halves.
-    void drawHudForFeedback() {
+    void drawHudForFeedback(bool title = false) {
         std::vector<GLfloat> buffer(1 << 16);
         glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D, buffer.data());
         glRenderMode(GL_FEEDBACK);
         overlayProjection(640, 480);
-        overlay->drawHud(640, 480, currentOverlayPicture(1.0f));
+        if (title)
+            overlay->drawTitle(640, 480, 1.0f);
+        else
+            overlay->drawHud(640, 480, currentOverlayPicture(1.0f));
         glyphs.clear(), boxes.clear();
         for (int i = 0, used = glRenderMode(GL_RENDER); i < used;) {
             const bool glyph = static_cast<GLenum>(buffer[i++]) == GL_BITMAP_TOKEN;
@@ -134,6 +138,37 @@ TEST_F(Screens, EndTextsAndTheCrossHairSitWhereTheyShould) {
     drawHudForFeedback();
     EXPECT_FALSE(hasBox({99.5f, 265.0f, 100.5f, 295.0f})) << "no cross-hair in the cockpit view";
     EXPECT_EQ(glyphsFrom(171, 300), 37) << "the win line from (W/2 - 149, H/2 - 60)";
+}
+
+// The records' lines, centred, on rows of their own: under the title's prompt
+// (H/2 + 0.4 H), between "Game Over" and its restart line, and between the
+// win's restart line and the credits; none over the pause menu.
+TEST_F(Screens, RecordLinesSitCentredBetweenTheOtherTexts) {
+    recordNews = {"Best score 12300    Fastest win 2:05.3", true, false};
+    gameState = 0;
+    drawHudForFeedback(true);
+    EXPECT_EQ(glyphsFrom(0, 480 - 454), 38) << "22 pixels under the prompt's row";
+    EXPECT_EQ(glyphsFrom(0, 480 - 432), 25) << "the prompt";
+    const auto firstAt = [&](float y) {
+        float x = 1e9f;
+        for (const auto& g : glyphs)
+            if (g[1] == y) x = std::min(x, g[0]);
+        return x;
+    };
+    EXPECT_NEAR(firstAt(480 - 454), 320 - 110, 25) << "centred: about 220 pixels wide";
+    gameState = 1;
+    world->gameOver = true;
+    drawHudForFeedback();
+    EXPECT_EQ(glyphsFrom(0, 240 - 25), 15) << "New best score!";
+    EXPECT_GT(firstAt(240 - 25), 320 - 60);
+    world->gameOver = false;
+    world->won = true;
+    drawHudForFeedback();
+    EXPECT_EQ(glyphsFrom(0, 240 - 5), 15);
+    world->paused = true;
+    drawHudForFeedback();
+    EXPECT_EQ(glyphsFrom(0, 240 - 5), 0);
+    recordNews = RecordNews{};
 }
 
 TEST_F(Screens, PauseMenuShowsEveryItemsVariantAndBlackSpacers) {

@@ -24,14 +24,6 @@ struct Keeper {
 };
 Keeper keeper;
 
-// "~/..." for a path in the home folder, as the player would write it.
-std::string shownPath(const std::string& path) {
-    const char* home = std::getenv("HOME");
-    const std::size_t length = home != nullptr ? std::strlen(home) : 0;
-    if (length > 1 && path.compare(0, length, home) == 0 && path[length] == '/') return "~" + path.substr(length);
-    return path;
-}
-
 enum class ReadResult { Read, Missing, TooLarge, Failed };
 
 ReadResult readFile(const std::string& path, std::string& text) {
@@ -54,12 +46,12 @@ ReadResult readFile(const std::string& path, std::string& text) {
 bool setAside(const std::string& path, const std::string& fault) {
     const std::string aside = path + ".bad";
     if (std::rename(path.c_str(), aside.c_str()) == 0) {
-        std::fprintf(stderr, "veltrane: %s: %s; kept as %s, starting new records\n", shownPath(path).c_str(),
-                     fault.c_str(), shownPath(aside).c_str());
+        std::fprintf(stderr, "veltrane: %s: %s; kept as %s, starting new records\n", withHomeAsTilde(path).c_str(),
+                     fault.c_str(), withHomeAsTilde(aside).c_str());
         return true;
     }
     std::fprintf(stderr, "veltrane: %s: %s, and it cannot be renamed (%s); the records are not kept this run\n",
-                 shownPath(path).c_str(), fault.c_str(), std::strerror(errno));
+                 withHomeAsTilde(path).c_str(), fault.c_str(), std::strerror(errno));
     return false;
 }
 
@@ -93,7 +85,7 @@ void loadRecordsFrom(const std::string& path) {
         case ReadResult::Missing: break;
         case ReadResult::Failed:
             std::fprintf(stderr, "veltrane: cannot read %s: %s; the records are not kept this run\n",
-                         shownPath(path).c_str(), std::strerror(errno));
+                         withHomeAsTilde(path).c_str(), std::strerror(errno));
             keeper.keeping = false;
             break;
         case ReadResult::TooLarge: keeper.keeping = setAside(path, "far too large for a records file"); break;

@@ -32,14 +32,6 @@ struct Remembered {
 };
 Remembered remembered;
 
-// "~/..." for a path in the home folder, as the player would write it.
-std::string shownPath(const std::string& path) {
-    const char* home = std::getenv("HOME");
-    const std::size_t length = home != nullptr ? std::strlen(home) : 0;
-    if (length > 1 && path.compare(0, length, home) == 0 && path[length] == '/') return "~" + path.substr(length);
-    return path;
-}
-
 // The file's bytes; false (errno set) when it cannot be read. A missing
 // file reads as ENOENT.
 bool readSettingsFile(const std::string& path, std::string& text) {
@@ -100,13 +92,13 @@ void loadRememberedSettings(const CommandLine& line) {
     if (!folder.empty()) {
         r.path = folder + "/veltrane.conf";
         if (readSettingsFile(r.path, r.textOnDisk)) {
-            SettingsFile file = parseSettings(r.textOnDisk, shownPath(r.path));
+            SettingsFile file = parseSettings(r.textOnDisk, withHomeAsTilde(r.path));
             for (const std::string& warning : file.warnings) std::fprintf(stderr, "veltrane: %s\n", warning.c_str());
             r.fileValues = file.values;
             r.keptLines = std::move(file.keptLines);
         } else if (errno != ENOENT) {
             std::fprintf(stderr, "veltrane: cannot read %s: %s; using the default settings\n",
-                         shownPath(r.path).c_str(), std::strerror(errno));
+                         withHomeAsTilde(r.path).c_str(), std::strerror(errno));
         }
     }
     r.overrides.fullScreen = line.fullScreen;

@@ -69,11 +69,3 @@ std::string screenshotDir() {
     if (home.empty()) return "";
     return home + "/Pictures/Veltrane";
 }
-
-std::string withHomeAsTilde(const std::string& path) {
-    const std::string home = homeDir();
-    if (home.empty() || home == "/") return path;
-    if (path == home) return "~";
-    if (path.compare(0, home.size() + 1, home + "/") == 0) return "~" + path.substr(home.size());
-    return path;
-}

@@ -11,6 +11,3 @@ std::string screenshotDir();
 // program is missing, prints nothing or no absolute path, or names the home
 // folder itself (its answer when no pictures folder is configured).
 std::string xdgPicturesDir();
-
-// `path` with the home folder written as "~", for messages to the player.
-std::string withHomeAsTilde(const std::string& path);

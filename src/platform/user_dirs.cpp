@@ -63,3 +63,12 @@ std::string gameStateDir() {
     }
     return dir;
 }
+
+std::string withHomeAsTilde(const std::string& path) {
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || home[0] != '/' || home[1] == '\0') return path;
+    const std::string prefix = home;
+    if (path == prefix) return "~";
+    if (path.compare(0, prefix.size() + 1, prefix + "/") == 0) return "~" + path.substr(prefix.size());
+    return path;
+}

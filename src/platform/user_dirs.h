@@ -17,3 +17,6 @@ bool makeUserDir(const std::string& dir);
 // The state folder, made if missing. Empty, with a message on stderr, when
 // there is no home or the folder cannot be made: the game then keeps nothing.
 std::string gameStateDir();
+
+// `path` with the home folder written as "~", for messages to the player.
+std::string withHomeAsTilde(const std::string& path);

@@ -64,6 +64,7 @@ tap() { xdotool key "$1"; sleep 0.15; }
 count_pixels() { convert "$shot_dir/$1.png" -crop "$2" +repage -fx "$3 ? 1 : 0" -format '%[fx:round(mean*w*h)]' info:; }
 red_pixels() { count_pixels "$1" "$2" 'r > 0.5 && g < 0.3 && b < 0.3'; }
 channel_mean() { convert "$shot_dir/$1.png" -crop "$2" +repage -format "%[fx:mean.$3]" info:; }
+picture_mean() { convert "$shot_dir/$1.png" -format '%[fx:mean]' info:; }
 
 # wait_for <shot> "<awk condition on v>" <measure> [args...]: takes the shot and
 # measures it until the condition holds or ten seconds pass (a loaded machine
@@ -96,6 +97,9 @@ start_game() {
   [ -n "$window_id" ] || fail "no game window"
   xdotool windowmove --sync "$window_id" 0 0
   xdotool windowfocus --sync "$window_id"
+  # The window is black until its first picture, which a loaded machine may
+  # draw seconds later: a test that looked now would measure nothing.
+  wait_for first "v > 0" picture_mean >/dev/null
   sleep 0.5
 }
 
